@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "net/tcp_client.h"
+#include "session/limited_text.h"
+
+class TVekReadThread;
+class TVekChatThread;
+
+// The session component: four HTTP exchanges with the identification server, then one
+// long-lived line connection to the chat server. Every event is raised on the main thread;
+// every state change and every write happens there too.
+class TBabillon {
+public:
+    using TVekDataAvail = std::function<void(const std::string& data)>;
+    using TVekChatCommande =
+        std::function<void(const std::string& code, const std::vector<std::string>& params)>;
+    using TVekDebugProc = std::function<void(const std::string& text, std::uint8_t category)>;
+    using TVekErrorProc = std::function<void(std::uint8_t error_code, std::uint8_t state)>;
+    using TNotifyEvent = std::function<void()>;
+
+    TBabillon();
+    ~TBabillon();
+    TBabillon(const TBabillon&) = delete;
+    TBabillon& operator=(const TBabillon&) = delete;
+
+    // Properties.
+    std::string IDAddress;
+    int IDPort = 0;
+    std::string ChatAddress;
+    int ChatPort = 0;
+    net::SocksVersion ProxyHTVersion = net::SocksVersion::svNoSocks;
+    std::string HTTPProxyAddress;
+    int HTTPProxyPort = 0;
+    std::string TCPProxyAddress;
+    int TCPProxyPort = 0;
+    // SOCKS user name/password, used when SocksAuthentication is set.
+    bool SocksAuthentication = false;
+    std::string SocksUserName;
+    std::string SocksPassword;
+
+    TVekDataAvail OnDataAvailable;
+    TVekChatCommande OnChatCommande;
+    TNotifyEvent OnConnect;
+    TNotifyEvent OnDisconnect;
+    TVekDebugProc OnDebug;
+    TVekErrorProc OnError;
+    // The TCP client's own events: after each socket is opened / closed, HTTP steps too.
+    TNotifyEvent OnConnected;
+    TNotifyEvent OnDisconnected;
+
+    // Session fields (Windows-1252 text, cut to their lengths on assignment).
+    std::uint8_t VekState = 1;
+    LimitedText<32> Pseudo;
+    LimitedText<32> Alias;
+    LimitedText<8> Pass;
+    LimitedText<20> ServerId;
+    LimitedText<5> Age;
+    LimitedText<25> Ville;
+    std::uint8_t Sexe = 2;
+    LimitedText<30> Salon;
+    LimitedText<80> Status{"en ligne"};
+    bool Invisible = false;
+    std::string Cookie;
+    std::string TempID;
+
+    void Connect();
+    void Disconnect();
+    bool Connected() const;
+    void SendLine(std::string_view text);
+    void Debug(const std::string& text, std::uint8_t category);
+
+    static std::string ErrorText(std::uint8_t error_code);
+    static std::string SexCode(std::uint8_t sexe);
+    static std::string SexCodeDirect(int value);
+    static std::string FlagCode(bool flag);
+
+    // Steps of the machine, public so that tests can drive them one by one.
+    bool CheckIdentity();
+    void SendCurrentRequest();
+    void HandleHttpResponse(const std::string& answer);
+    void HandleChatLine(const std::string& line);
+    void RaiseError(std::uint8_t error_code, std::uint8_t state);
+
+private:
+    // defined by the implementation
+    friend class TVekReadThread;
+    friend class TVekChatThread;
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
