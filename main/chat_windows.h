@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+class Tform_salon;
+class Tform_prive;
+class Tform_salons;
+class Tform_connectes;
+class Tform_infos;
+class Tform_amis;
+class Tform_debug;
+
+// What the inbound dispatcher needs of the main window: the window registry, the tab strip
+// and the status bar. Tform_main implements it; every window getter returns nullptr while
+// that window does not exist.
+class ChatWindows {
+public:
+    virtual ~ChatWindows() = default;
+
+    virtual Tform_debug* DebugWindow() = 0;
+    virtual Tform_salons* RoomListWindow() = 0;
+    virtual Tform_connectes* SearchWindow() = 0;
+    virtual Tform_infos* InfoWindow() = 0;
+    virtual Tform_amis* FriendsWindow() = 0;
+    virtual Tform_salon* RoomWindow() = 0;
+    // The window in that slot of PrivateWindows, nullptr for an empty slot or a bad index.
+    virtual Tform_prive* PrivateWindow(int index) = 0;
+
+    virtual int FindPrivateWindow(const std::string& chat_id) = 0;
+    virtual int OpenPrivateWindow(const std::string& chat_id, const std::string& alias,
+                                  const std::string& age, const std::string& sex,
+                                  const std::string& town, const std::string& first_body,
+                                  bool own) = 0;
+    virtual void OpenStandardWindows() = 0;
+    virtual void CloseAllWindows() = 0;
+    // Creates the debug window in normal state and adds it to the tab strip with icon 2.
+    virtual void CreateDebugWindow() = 0;
+
+    // Status bar panels 0..5 and the room tab's caption (tab 6). Texts are Windows-1252.
+    virtual void SetStatusPanel(int panel, const std::string& text) = 0;
+    virtual void SetRoomTabCaption(const std::string& caption) = 0;
+    // The index of the selected tab of the tab strip, -1 when none.
+    virtual int SelectedTab() const = 0;
+    // Repaints the tab strip after a window changed its new-text flag.
+    virtual void RepaintTabs() = 0;
+};
