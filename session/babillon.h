@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -88,10 +89,25 @@ public:
     void HandleChatLine(const std::string& line);
     void RaiseError(std::uint8_t error_code, std::uint8_t state);
 
+    // The four login requests; each sends only in its own state (1 to 4), else error 6.
+    void SendCookieRequest();
+    void SendConfigPageRequest();
+    void SendValidationRequest();
+    void SendTempIdRequest();
+
 private:
-    // defined by the implementation
+    // Hand-offs from the readers, on the main thread. Each names the connection it was read
+    // from and is ignored unless that connection is still the current one.
     friend class TVekReadThread;
     friend class TVekChatThread;
+    void DeliverHttpAnswer(const net::Connection* from, const std::string& answer);
+    void DeliverChatLine(const net::Connection* from, const std::string& line);
+    void ChatLineDropped(const net::Connection* from, std::size_t limit);
+    void ChatClosedByServer(const net::Connection* from);
+
+    void OpenConnection(const std::string& host, int port, const net::ProxySettings& proxy);
+    void CloseConnection();
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

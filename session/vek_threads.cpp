@@ -1,0 +1,46 @@
+#include "session/vek_threads.h"
+
+#include <optional>
+#include <utility>
+
+#include "session/babillon.h"
+
+TVekReader::TVekReader(TBabillon& owner, std::weak_ptr<const void> owner_alive,
+                       std::shared_ptr<net::Connection> connection)
+    : connection_(std::move(connection)), owner_(owner), owner_alive_(std::move(owner_alive)) {}
+
+bool TVekReader::HandToOwner(const std::function<void(TBabillon&)>& call) {
+    return Synchronize([this, &call] {
+        if (!owner_alive_.expired()) call(owner_);
+    });
+}
+
+bool TVekReadThread::Step() {
+    text_ = connection_->ReadAll(kHttpAnswerLimit);
+    if (Terminated() || connection_->ClosedLocally()) return false;
+    HandToOwner([this](TBabillon& owner) { owner.DeliverHttpAnswer(connection_.get(), text_); });
+    // The server has closed the connection: one answer per connection.
+    return false;
+}
+
+bool TVekChatThread::Step() {
+    bool dropped = false;
+    std::optional<std::string> line = connection_->ReadLn(kChatLineLimit, &dropped);
+    if (!line) {
+        if (!Terminated() && !connection_->ClosedLocally()) {
+            HandToOwner([this](TBabillon& owner) { owner.ChatClosedByServer(connection_.get()); });
+        }
+        return false;
+    }
+    if (dropped) {
+        return HandToOwner([this](TBabillon& owner) {
+                   owner.ChatLineDropped(connection_.get(), kChatLineLimit);
+               }) &&
+               !Terminated();
+    }
+    if (line->empty()) return !Terminated();
+    text_ = std::move(*line);
+    return HandToOwner(
+               [this](TBabillon& owner) { owner.DeliverChatLine(connection_.get(), text_); }) &&
+           !Terminated();
+}
