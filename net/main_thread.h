@@ -9,7 +9,7 @@
 namespace net {
 
 class MainThread {
-public:
+  public:
     virtual ~MainThread() = default;
     // Queue a call to run on the main thread, in order, some time later.
     virtual void Post(std::function<void()> call) = 0;

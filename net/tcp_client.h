@@ -24,7 +24,7 @@ struct ProxySettings {
 
 // Any failure to reach the peer, the proxy's refusal included.
 class SocketError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -32,7 +32,7 @@ public:
 // closing it from the main thread (shutdown) wakes them and the descriptor is released only
 // when the last holder lets go: a new connection can never inherit a reader by fd reuse.
 class Connection {
-public:
+  public:
     explicit Connection(int fd);
     ~Connection();
     Connection(const Connection&) = delete;
@@ -53,7 +53,7 @@ public:
     // True once Close() was called here (not when the peer closed).
     bool ClosedLocally() const;
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> state_;
 };

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 // The networking library's thread class: a step that repeats until the thread is told to
 // terminate or a step fails, and Synchronize, which runs a call on the main thread and
@@ -11,7 +12,7 @@
 namespace net {
 
 class VekThread : public std::enable_shared_from_this<VekThread> {
-public:
+  public:
     virtual ~VekThread() = default;
 
     // Starts the detached thread; it holds itself alive until its loop ends.
@@ -21,7 +22,7 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_.load(); }
 
-protected:
+  protected:
     // One step; returning false or throwing ends the thread.
     virtual bool Step() = 0;
     // Runs on the main thread and waits for it. Returns false when the call was abandoned
@@ -29,10 +30,13 @@ protected:
     // it runs the call directly.
     bool Synchronize(std::function<void()> call);
 
-private:
+  private:
     void Run();
     std::atomic<bool> terminated_{false};
     struct Pending;
+    // Guards pending_ and orders it with terminated_, so that Terminate either sees the
+    // call waiting or Synchronize sees the thread terminated.
+    std::mutex mutex_;
     std::shared_ptr<Pending> pending_;
 };
 
