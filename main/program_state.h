@@ -31,6 +31,8 @@ struct ProgramState {
     std::string ForcedRoom;
     bool ForcedRoomHop = false;
     PendingPrivateMessage PendingPrivate;
+    // Chat ids the user ignores; a removed one leaves a blank slot.
+    std::vector<std::string> IgnoreList;
     std::string LastIgnoreTarget;
 
     // The room window's waiting-for-members flag and the texts held meanwhile.

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "directory/notification_sound.h"
+#include "main/window_context.h"
+#include "session/limited_text.h"
+
+class QLineEdit;
+class QPushButton;
+class QTextBrowser;
+
+// One private conversation with a partner.
+class Tform_prive : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Tform_prive(WindowContext& context, QWidget* parent = nullptr);
+
+    // Stores the partner (cut to 20, 35, 5, 1, 25 characters); caption := alias.
+    void SetPartner(const std::string& chat_id, const std::string& alias, const std::string& age,
+                    const std::string& sex, const std::string& town);
+    const std::string& ChatId() const { return chat_id_; }
+    const std::string& Alias() const { return alias_; }
+    const std::string& Age() const { return age_; }
+    const std::string& Sex() const { return sex_; }
+    const std::string& Town() const { return town_; }
+
+    // Slot in the main window's PrivateWindows, and tab index in the tab strip.
+    int SlotIndex() const { return slot_index_; }
+    void SetSlotIndex(int index) { slot_index_ = index; }
+    int TabIndex() const { return tab_index_; }
+    void SetTabIndex(int index) { tab_index_ = index; }
+
+    bool HasNewText() const { return new_text_; }
+    void SetNewText(bool flag) { new_text_ = flag; }
+    void SetSoundPlayer(SoundPlayer player);
+
+    // own: the user's own message as echoed by the server.
+    void AppendPrivateText(const std::string& body, bool own);
+    void NotifyBusy();
+    void NotifyRefused(const std::string& alias);
+    void NotifyGone();
+    void NotifyFriendGone();
+    void NotifyIgnored();
+
+    QTextBrowser* rich_prive;
+    QLineEdit* text_envoi;
+    QPushButton* btn_envoyer;
+
+  private:
+    void AddNotice(const std::string& text);
+    void btn_envoyerClick();
+
+    WindowContext& context_;
+    LimitedText<20> chat_id_;
+    LimitedText<35> alias_;
+    LimitedText<5> age_;
+    LimitedText<1> sex_;
+    LimitedText<25> town_;
+    int slot_index_ = -1;
+    int tab_index_ = -1;
+    bool new_text_ = false;
+    SoundPlayer play_sound_;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "directory/notification_sound.h"
+#include "directory/standard_window.h"
+
+class QTextBrowser;
+
+// The information window (tab 4): server notices that concern no other window.
+class Tform_infos : public StandardWindow {
+    Q_OBJECT
+  public:
+    explicit Tform_infos(WindowContext& context, QWidget* parent = nullptr);
+
+    // One notice in bold red; marks the tab and plays the sound when tab 4 is not selected.
+    void AddInfoLine(const std::string& text);
+
+    bool HasNewText() const { return new_text_; }
+    void SetNewText(bool flag) { new_text_ = flag; }
+    void SetSoundPlayer(SoundPlayer player);
+
+    QTextBrowser* Rich_Infos;
+
+  private:
+    bool new_text_ = false;
+    SoundPlayer play_sound_;
+};
