@@ -16,16 +16,16 @@ struct TConfig {
     int DefTaille = 1;
     std::string Police = "Tahoma";
     std::string Image;
-    std::string Son;  // default: the program's directory, lower-cased, + "peewee.wav"
+    std::string Son;  // default: the program's directory + "peewee.wav"
     bool ActivSon = true;
     int TimeOccupe = 31;
     bool LongPhraseCut = true;
     bool DoNothing = false;
     bool ListPerm = true;
     // [Connexion]
-    LimitedText<255> AdrID;
+    LimitedText<255> AdrID{"127.0.0.1"};
     LimitedText<5> PortID{"80"};
-    LimitedText<255> AdrChat;
+    LimitedText<255> AdrChat{"127.0.0.1"};
     LimitedText<5> PortChat{"6666"};
     LimitedText<2> ProxyVersion;
     LimitedText<255> ProxyHTTPAdr;
