@@ -7,10 +7,12 @@ function(tamaris_add_test name)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
-    target_compile_definitions(${name} PRIVATE
-        TAMARIS_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-        BABILLON_SERVER_PATH="$<TARGET_FILE:babillon-server>")
-    add_dependencies(${name} babillon-server)
+    target_compile_definitions(${name} PRIVATE TAMARIS_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    if(TARGET babillon-server)
+        target_compile_definitions(${name} PRIVATE
+            BABILLON_SERVER_PATH="$<TARGET_FILE:babillon-server>")
+        add_dependencies(${name} babillon-server)
+    endif()
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT 900 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
     if(T_LOCKS)

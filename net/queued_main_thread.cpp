@@ -59,4 +59,9 @@ void QueuedMainThread::RunPending() {
     while (TakeOne(&call)) call();
 }
 
+std::size_t QueuedMainThread::PendingCount() {
+    std::lock_guard lock(mutex_);
+    return queue_.size();
+}
+
 }  // namespace net

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstddef>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -29,6 +30,8 @@ class QueuedMainThread : public MainThread {
     bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
     // Runs the queued calls, and those they queue, until the queue is empty.
     void RunPending();
+    // Calls posted and not yet run.
+    std::size_t PendingCount();
 
   private:
     bool TakeOne(std::function<void()>* call);
