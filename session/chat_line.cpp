@@ -25,6 +25,11 @@ int TrailingBytes(unsigned char lead) {
 constexpr std::array<std::uint32_t, 6> kOffsets = {0x00000000, 0x00003080, 0x000E2080,
                                                    0x03C82080, 0xFA082080, 0x82082080};
 
+// The smallest value of each sequence length. A longer form of a smaller value is refused:
+// it would let "\xC0\x89" or "\xC0\x8A" put a TAB or a line break inside a field.
+constexpr std::array<std::uint32_t, 6> kMinimums = {0x00,    0x80,     0x800,
+                                                    0x10000, 0x200000, 0x4000000};
+
 std::u16string Utf8ToUtf16(std::string_view bytes) {
     std::u16string out;
     out.reserve(bytes.size());
@@ -43,7 +48,9 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
         }
         value -= kOffsets[extra];
         i += extra + 1;
-        if (value <= 0xFFFF) {
+        if (value < kMinimums[extra]) {
+            out.push_back(kReplacement);
+        } else if (value <= 0xFFFF) {
             out.push_back(static_cast<char16_t>(value));
         } else if (value <= 0x7FFFFFFF) {
             std::uint32_t v = value - 0x10000;

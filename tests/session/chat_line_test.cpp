@@ -38,6 +38,7 @@ TEST(SplitChatLine, CutsCodeAndFields) {
         {"code never converted", "\xC3\xA9\t\xC3\xA9", {"\xC3\xA9", {"\xE9"}}},
         {"code without TAB never converted", "\xE2\x82\xAC", {"\xE2\x82\xAC", {}}},
         {"truncated sequence stays in its field", "70\t\xC3\tB", {"70", {"?", "B"}}},
+        {"overlong TAB splits no field", "70\t\xC0\x89\tB", {"70", {"?", "B"}}},
     };
     for (const SplitCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -69,9 +70,13 @@ TEST(Utf8ToAnsi, DecodesFieldToWindows1252) {
          "\xC3"
          "A",
          "\x81"},
-        {"overlong 2-byte slash", "\xC0\xAF", "/"},
-        {"overlong 3-byte slash", "\xE0\x80\xAF", "/"},
-        {"overlong 4-byte A", "\xF0\x80\x81\x81", "A"},
+        {"overlong 2-byte slash", "\xC0\xAF", "?"},
+        {"overlong 3-byte slash", "\xE0\x80\xAF", "?"},
+        {"overlong 4-byte A", "\xF0\x80\x81\x81", "?"},
+        {"overlong TAB", "a\xC0\x89z", "a?z"},
+        {"overlong line feed", "\xE0\x80\x8A", "?"},
+        {"unchecked continuation giving a TAB", "\xC2\x09", "?"},
+        {"smallest 2-byte values", "\xC2\xA0\xC2\xA9", "\xA0\xA9"},
         {"stray continuation byte as Latin-1", "\xA9", "\xA9"},
         {"stray 0x80 has no Windows-1252 byte", "\x80", "?"},
         {"encoded lone surrogate", "\xED\xA0\x80", "?"},
