@@ -1,0 +1,182 @@
+// The chat side's answers to each client code.
+#include "server/chat_side.h"
+#include "server/log.h"
+#include "server/search.h"
+
+namespace babillon {
+namespace {
+
+constexpr size_t kMembersPerLine = 7;
+
+const std::string& Field(const std::vector<std::string>& fields, size_t index) {
+    static const std::string kEmpty;
+    return index < fields.size() ? fields[index] : kEmpty;
+}
+
+}  // namespace
+
+const std::map<std::string, ChatSide::Handler, std::less<>>& ChatSide::Handlers() {
+    static const std::map<std::string, Handler, std::less<>> kHandlers = {
+        {"80", &ChatSide::Profile80},      {"90", &ChatSide::PublicRooms},
+        {"94", &ChatSide::PermanentRooms}, {"40", &ChatSide::JoinRoom},
+        {"85", &ChatSide::MemberList},     {"70", &ChatSide::RoomText},
+        {"72", &ChatSide::PrivateText},    {"82", &ChatSide::UserInfo},
+        {"26", &ChatSide::PrivacyMode},    {"84", &ChatSide::StatusText},
+        {"18", &ChatSide::Ignore},         {"199", &ChatSide::ConnectedCount},
+        {"56", &ChatSide::SearchByAlias},  {"58", &ChatSide::SearchByTown},
+    };
+    return kHandlers;
+}
+
+void ChatSide::Profile80(Member& member, const Fields& fields, std::string_view) {
+    member.age = Field(fields, 0);
+    member.sex = SexFromProfileCode(Field(fields, 1));
+    member.town = Field(fields, 2);
+    Log("chat: ", member.chatid, " profile: age \"", member.age, "\", sex ",
+        ListSexCode(member.sex), ", town \"", member.town, "\"");
+}
+
+void ChatSide::PublicRooms(Member& member, const Fields&, std::string_view) {
+    SendRoomList(member, "90", rooms_.PublicList());
+}
+
+void ChatSide::PermanentRooms(Member& member, const Fields&, std::string_view) {
+    SendRoomList(member, "94", rooms_.PermanentList());
+}
+
+void ChatSide::SendRoomList(const Member& member, std::string_view code,
+                            const std::vector<const Room*>& rooms) {
+    std::string line(code);
+    int listed = 0;
+    for (const Room* room : rooms) {
+        const int count = CountIn(Rooms::Key(room->wire_name));
+        if (count == 0 && !room->built_in) continue;
+        line += "\t" + room->wire_name + "\t" + room->attribute + "\t" + room->creator + "\t" +
+                std::to_string(count);
+        ++listed;
+    }
+    // The client takes a group of four only while more fields follow it, so the number of
+    // rooms closes the line and the last room is shown too.
+    Send(member, line + "\t" + std::to_string(listed));
+}
+
+void ChatSide::JoinRoom(Member& member, const Fields& fields, std::string_view) {
+    const Room& room = rooms_.Resolve(Field(fields, 0), Field(fields, 1), member.alias);
+    const std::string key = Rooms::Key(room.wire_name);
+    if (member.room_key != key) {
+        LeaveRoom(member);
+        member.room_key = key;
+        member.room_wire_name = room.wire_name;
+        SendToRoom(key, "85\t0\t" + MemberRecord(member), &member);
+    }
+    Log("chat: ", member.chatid, " enters ", room.wire_name);
+    Send(member, "40\t0\t" + room.wire_name);
+}
+
+void ChatSide::MemberList(Member& member, const Fields&, std::string_view) {
+    const std::vector<const Member*> in_room =
+        member.room_key.empty() ? std::vector<const Member*>{} : MembersIn(member.room_key);
+    std::string line = "85\t-1";
+    size_t on_line = 0;
+    for (const Member* other : in_room) {
+        if (on_line == kMembersPerLine) {
+            Send(member, std::move(line));
+            line = "85\t0";
+            on_line = 0;
+        }
+        line += "\t" + MemberRecord(*other);
+        ++on_line;
+    }
+    Send(member, std::move(line));
+}
+
+void ChatSide::RoomText(Member& member, const Fields&, std::string_view rest) {
+    if (member.room_key.empty()) {
+        Log("chat: ", member.chatid, " talks outside any room; ignored");
+        return;
+    }
+    SendToRoom(member.room_key,
+               "70\t" + member.chatid + "\t0\t" + member.alias + "\t" + CleanField(rest));
+}
+
+void ChatSide::PrivateText(Member& member, const Fields& fields, std::string_view rest) {
+    const std::string& to = Field(fields, 0);
+    const std::string body =
+        CleanField(rest.size() > to.size() ? rest.substr(to.size() + 1) : std::string_view());
+    const auto target = members_.find(to);
+    if (target == members_.end()) {
+        Send(member, "74\t" + to);
+        return;
+    }
+    Member& partner = target->second;
+    if (partner.mode == "2" && !partner.partners.contains(member.chatid)) {
+        Send(member, "75\t" + partner.chatid + "\t" + partner.alias);
+        return;
+    }
+    member.partners.insert(partner.chatid);
+    partner.partners.insert(member.chatid);
+    Send(partner, "72\t" + member.chatid + "\t0\t" + member.alias + "\t" + body);
+    Send(member, "73\t" + partner.chatid + "\t0\t" + partner.alias + "\t" + body);
+    if (partner.mode == "64") {
+        Send(member,
+             "79\t" + partner.chatid + "\t0\t" + partner.alias + "\t" + partner.status_text);
+    }
+    if (!partner.client && on_simulated_private) {
+        on_simulated_private(partner.chatid, member.chatid, body);
+    }
+}
+
+void ChatSide::UserInfo(Member& member, const Fields& fields, std::string_view) {
+    const Member* other = FindMember(Field(fields, 0));
+    if (other == nullptr) {
+        Send(member, "74\t" + Field(fields, 0));
+        return;
+    }
+    Send(member, "82\t" + other->chatid + "\t0\t" + other->age + "\t" + ListSexCode(other->sex) +
+                     "\t" + other->town);
+}
+
+void ChatSide::PrivacyMode(Member& member, const Fields& fields, std::string_view) {
+    member.mode = Field(fields, 0);
+    Log("chat: ", member.chatid, " privacy mode ", member.mode);
+    Send(member, "26\t" + member.mode);
+}
+
+void ChatSide::StatusText(Member& member, const Fields&, std::string_view rest) {
+    member.status_text = CleanField(rest);
+    Send(member, "84\t" + member.status_text);
+}
+
+void ChatSide::Ignore(Member& member, const Fields& fields, std::string_view) {
+    const std::string& target = Field(fields, 1);
+    if (Field(fields, 0) == "1") {
+        Send(member, "18\t-1");
+        return;
+    }
+    Send(member, "18\t-1\t" + target);
+    if (const Member* other = FindMember(target)) {
+        Send(*other, "76\t6\t" + member.chatid + "\t" + member.alias);
+    }
+}
+
+void ChatSide::ConnectedCount(Member& member, const Fields&, std::string_view) {
+    Send(member, "199\t" + std::to_string(members_.size()));
+}
+
+void ChatSide::SearchByAlias(Member& member, const Fields& fields, std::string_view) {
+    SendSearchResults(member, "56", fields);
+}
+
+void ChatSide::SearchByTown(Member& member, const Fields& fields, std::string_view) {
+    SendSearchResults(member, "58", fields);
+}
+
+void ChatSide::SendSearchResults(const Member& member, std::string_view code,
+                                 const Fields& fields) {
+    const SearchQuery query{Field(fields, 0), Field(fields, 1), Field(fields, 2), code == "58"};
+    std::vector<const Member*> everyone;
+    for (const auto& [chatid, other] : members_) everyone.push_back(&other);
+    Send(member, SearchReply(code, query, everyone));
+}
+
+}  // namespace babillon

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "server/web_sessions.h"
+
+namespace babillon::demo {
+
+struct Character {
+    std::string_view alias;
+    std::string_view age;
+    std::string_view town;
+    Sex sex;
+    std::string_view room;    // as the rooms list writes it
+    std::string_view colour;  // two-digit colour code of the messages
+};
+
+std::span<const Character> Characters();
+// Room lines; "{}" stands for the alias of someone else in the room.
+std::span<const std::string_view> RoomLines();
+std::span<const std::string_view> Greetings();
+std::span<const std::string_view> PrivateReplies();
+
+}  // namespace babillon::demo
