@@ -3,10 +3,17 @@
 #include "server/log.h"
 
 namespace babillon {
+namespace {
+
+// A client that floods the simulated members with private messages gets a few answers only.
+constexpr size_t kMaxPendingReplies = 20;
+
+}  // namespace
 
 Demo::Demo(ChatSide& chat) : chat_(chat), random_(std::random_device{}()) {
     chat_.on_simulated_private = [this](const std::string& bot, const std::string& user,
                                         const std::string&) {
+        if (replies_.size() >= kMaxPendingReplies) return;
         replies_.push_back({.from = bot, .to = user, .when = Clock::now() + Seconds(2, 6)});
     };
 }
@@ -25,7 +32,7 @@ Clock::time_point Demo::Run(Clock::time_point now) {
         if (bot.chatid.empty()) {
             Arrive(bot, now);
             Talk(bot, Pick(demo::Greetings()));
-        } else if (std::uniform_int_distribution(1, 15)(random_) == 1) {
+        } else if (std::uniform_int_distribution(1, 25)(random_) == 1) {
             Log("demo: ", bot.character->alias, " leaves for a while");
             chat_.RemoveSimulated(bot.chatid);
             bot.chatid.clear();

@@ -41,9 +41,9 @@ std::string HttpSide::Answer(const HttpRequest& request) {
 }
 
 std::string HttpSide::Login(const HttpRequest& request) {
-    // The client puts login and password in without encoding; decoding changes nothing for
-    // the plain names of the accounts file.
-    const auto form = ParseForm(request.body);
+    // The client puts login and password in as they are, without encoding: decoding would
+    // turn a '+' of a password into a blank.
+    const auto form = ParseForm(request.body, false);
     const std::string login = AsciiLower(FormValue(form, "LOGIN1"));
     switch (accounts_.Check(login, FormValue(form, "PASSWORD1"))) {
         case LoginOutcome::refused:

@@ -51,16 +51,20 @@ std::string UrlDecode(std::string_view text) {
     return out;
 }
 
-std::vector<std::pair<std::string, std::string>> ParseForm(std::string_view text) {
+std::vector<std::pair<std::string, std::string>> ParseForm(std::string_view text, bool decode) {
+    const auto maybe_decode = [decode](std::string_view part) {
+        return decode ? UrlDecode(part) : std::string(part);
+    };
     std::vector<std::pair<std::string, std::string>> form;
     for (const std::string& pair : Split(text, '&')) {
         if (pair.empty()) continue;
         const size_t equals = pair.find('=');
+        const std::string_view whole(pair);
         if (equals == std::string::npos) {
-            form.emplace_back(UrlDecode(pair), "");
+            form.emplace_back(maybe_decode(whole), "");
         } else {
-            form.emplace_back(UrlDecode(pair.substr(0, equals)),
-                              UrlDecode(pair.substr(equals + 1)));
+            form.emplace_back(maybe_decode(whole.substr(0, equals)),
+                              maybe_decode(whole.substr(equals + 1)));
         }
     }
     return form;

@@ -11,8 +11,9 @@ namespace babillon {
 // stays as it is.
 std::string UrlDecode(std::string_view text);
 
-// "a=1&b=2" as decoded (name, value) pairs, in order.
-std::vector<std::pair<std::string, std::string>> ParseForm(std::string_view text);
+// "a=1&b=2" as (name, value) pairs, in order, decoded unless `decode` is false.
+std::vector<std::pair<std::string, std::string>> ParseForm(std::string_view text,
+                                                           bool decode = true);
 
 // The value of the first pair named `name`, or empty text.
 std::string FormValue(const std::vector<std::pair<std::string, std::string>>& form,

@@ -1,6 +1,8 @@
 // The identification site and the opening of the chat, spoken to with the client's own bytes.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "raw_client.h"
 #include "support/babillon_server.h"
 
@@ -128,6 +130,22 @@ TEST_F(LoginTest, BadRequestsGet400AndTheServerCarriesOn) {
     }
     EXPECT_NE(
         HttpExchange(server_.http_port(), raw::LoginRequest("test", "test")).find("IDENTIFIANT="),
+        std::string::npos);
+}
+
+TEST(AccountsTest, AccountsFileReplacesTheTestAccount) {
+    const std::string path = testing::TempDir() + "babillon_accounts.txt";
+    std::ofstream(path) << "# comptes du test\r\nAmi p+ss%41\r\n\r\n";
+    BabillonServer server({"--accounts", path});
+    // The password goes in as the client writes it, '+' and '%' included.
+    EXPECT_NE(
+        HttpExchange(server.http_port(), raw::LoginRequest("ami", "p+ss%41")).find("IDENTIFIANT="),
+        std::string::npos);
+    EXPECT_NE(
+        HttpExchange(server.http_port(), raw::LoginRequest("ami", "p ssA")).find("Mauvais login"),
+        std::string::npos);
+    EXPECT_NE(
+        HttpExchange(server.http_port(), raw::LoginRequest("test", "test")).find("Mauvais login"),
         std::string::npos);
 }
 
