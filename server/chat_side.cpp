@@ -26,6 +26,9 @@ void ChatSide::LineReceived(ClientId client, std::string_view line) {
     const std::string_view code = line.substr(0, tab);
     const std::string_view rest = tab == std::string_view::npos ? "" : line.substr(tab + 1);
     const Fields fields = rest.empty() ? Fields{} : Split(rest, '\t');
+    const std::string& who = found->second.chatid;
+    Log("chat: ", who.empty() ? "client " + std::to_string(client) : who, " says \"",
+        line.substr(0, 200), line.size() > 200 ? "...\"" : "\"");
 
     if (code == "667") {
         found->second.check_sent.reset();

@@ -185,6 +185,8 @@ void Network::HandleHttpBytes(ClientId id, Connection& connection, std::string_v
             connection.out = HttpSide::BadRequestResponse();
             break;
         case HttpRequestReader::Status::complete:
+            Log("http: client ", id, ": ", connection.request.request().method, " ",
+                connection.request.request().path);
             connection.out = http_.Answer(connection.request.request());
             break;
     }
