@@ -48,6 +48,9 @@ class Tform_prive : public QWidget {
     QLineEdit* text_envoi;
     QPushButton* btn_envoyer;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void AddNotice(const std::string& text);
     void btn_envoyerClick();

@@ -48,6 +48,9 @@ class Tform_salon : public StandardWindow {
     QLineEdit* text_envoi;
     QPushButton* btn_envoyer;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void btn_envoyerClick();
 

@@ -46,6 +46,9 @@ class Tform_amis : public StandardWindow {
     QLabel* lbl_etat;
     QLineEdit* text_etat;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void RebuildFriendsList();
     void SendStatus();

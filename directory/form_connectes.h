@@ -29,4 +29,11 @@ class Tform_connectes : public StandardWindow {
     QComboBox* combo_rech_type;
     QLineEdit* text_rech;
     QLabel* lbl_nb_connectes;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Searches any age and any sex; the age and sex lists come with the full search window.
+    void btn_rechClick();
 };

@@ -1,0 +1,5 @@
+#pragma once
+
+inline constexpr char kProgramName[] = "Tamaris";
+inline constexpr char kProgramVersion[] = "v1.5K";
+inline constexpr char kProgramTitle[] = "Tamaris v1.5K";

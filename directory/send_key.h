@@ -1,0 +1,6 @@
+#pragma once
+
+class QEvent;
+
+// Input lines that act on Enter also act on Alt+S.
+bool IsSendKey(const QEvent* event);

@@ -1,0 +1,10 @@
+#include "directory/standard_window.h"
+
+#include <QCloseEvent>
+
+StandardWindow::StandardWindow(WindowContext& context, QWidget* parent)
+    : QWidget(parent), context_(context) {}
+
+void StandardWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
