@@ -17,10 +17,10 @@ QueuedMainThread::~QueuedMainThread() {
 }
 
 void QueuedMainThread::Post(std::function<void()> call) {
-    {
-        std::lock_guard lock(mutex_);
-        queue_.push_back(std::move(call));
-    }
+    // Notified under the lock: once the main thread sees the call, it may destroy this
+    // object, and the posting thread must no longer touch it.
+    std::lock_guard lock(mutex_);
+    queue_.push_back(std::move(call));
     posted_.notify_all();
 }
 
