@@ -1,0 +1,45 @@
+#include <QAction>
+#include <QMdiSubWindow>
+
+#include "config/form_config.h"
+#include "config/form_connex.h"
+#include "main/form_main.h"
+#include "main/program_state.h"
+
+namespace {
+constexpr int kIconConnexion = 0;
+const QString kConnectCaption = QStringLiteral("&Connexion");
+}  // namespace
+
+Tform_connex* Tform_main::ConnexWindow() {
+    return form_connex;
+}
+
+void Tform_main::SM_ConnexionClick() {
+    if (SM_Connexion->text() == kConnectCaption) {
+        ConnexHooks hooks;
+        hooks.enable_connection_entry = [this](bool enabled) { SM_Connexion->setEnabled(enabled); };
+        hooks.set_connection_caption = [this](const QString& caption) {
+            SM_Connexion->setText(caption);
+        };
+        hooks.open_connection_settings = [this] {
+            OpenConfiguration(Tform_config::kPageConnexion);
+        };
+        auto* form = new Tform_connex(Babillon, state_, hooks);
+        form_connex = form;
+        AddTabWindow(AddChild(form, kIconConnexion), kIconConnexion);
+        return;
+    }
+    Babillon.Disconnect();
+    Babillon.VekState = 1;
+    CloseAllWindows();
+    CreateDebugWindow();
+}
+
+void Tform_main::OpenConfiguration(int page) {
+    RunConfigDialog(form_config, state_, page, this);
+}
+
+void Tform_main::ConfigurationClick() {
+    OpenConfiguration(Tform_config::kPageGeneral);
+}

@@ -1,0 +1,18 @@
+#include <QApplication>
+
+#include "main/form_main.h"
+#include "main/program_state.h"
+#include "main/qt_main_thread.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Tamaris v1.5K");
+    QtMainThread main_thread;
+    net::InstallMainThread(&main_thread);
+
+    ProgramState state;
+    // Creating the main window shows the splash; the about box is made when asked for.
+    Tform_main form_main(state);
+    form_main.show();
+    return app.exec();
+}

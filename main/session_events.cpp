@@ -1,0 +1,65 @@
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+
+#include "directory/form_amis.h"
+#include "directory/form_debug.h"
+#include "main/dispatcher.h"
+#include "main/form_main.h"
+#include "widgets/ansi_text.h"
+
+namespace {
+constexpr std::uint8_t kCategoryError = 5;
+constexpr std::uint8_t kChatState = 5;
+}  // namespace
+
+void Tform_main::WireSession() {
+    Babillon.OnConnect = [this] { BabillonConnect(); };
+    Babillon.OnConnected = [this] { BabillonConnected(); };
+    Babillon.OnDisconnected = [this] { BabillonDisconnected(); };
+    Babillon.OnError = [this](std::uint8_t code, std::uint8_t state) {
+        BabillonError(code, state);
+    };
+    Babillon.OnDebug = [this](const std::string& text, std::uint8_t category) {
+        BabillonDebug(text, category);
+    };
+    Babillon.OnChatCommande = [this](const std::string& code,
+                                     const std::vector<std::string>& params) {
+        dispatcher_->BabillonChatCommande(code, params);
+    };
+}
+
+void Tform_main::BabillonConnect() {
+    if (form_debug) form_debug->SetSendEnabled(false);
+}
+
+void Tform_main::BabillonConnected() {
+    SM_Connexion->setText("Dé&connexion");
+    Menu_Prives->setEnabled(true);
+    if (form_debug && Babillon.VekState == kChatState) {
+        form_debug->SetSendEnabled(true);
+    } else if (form_amis && Babillon.VekState == kChatState) {
+        form_amis->SetStatusInput(Babillon.Status);
+    }
+}
+
+void Tform_main::BabillonDisconnected() {
+    SM_Connexion->setText("&Connexion");
+    Menu_Prives->setEnabled(false);
+    if (form_debug) form_debug->SetSendEnabled(false);
+}
+
+void Tform_main::BabillonError(std::uint8_t error_code, std::uint8_t) {
+    SM_Connexion->setText("&Connexion");
+    const std::string text = TBabillon::ErrorText(error_code);
+    Babillon.Debug(text, kCategoryError);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), FromAnsi(text), QMessageBox::Ok, this);
+    box->setObjectName("ErrorMessage");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void Tform_main::BabillonDebug(const std::string& text, std::uint8_t category) {
+    if (form_debug) form_debug->Append(text, category);
+}
