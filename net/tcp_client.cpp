@@ -283,7 +283,12 @@ std::optional<std::string> Connection::ReadLn(std::size_t max_line, bool* droppe
             too_long = true;
             std::string().swap(line);
         }
-        if (!too_long) line.append(start, size);
+        if (!too_long) {
+            // Grow by doubling as usual, but never past the limit.
+            const std::size_t needed = line.size() + size;
+            if (needed > line.capacity()) line.reserve(std::min(needed * 2, max_line));
+            line.append(start, size);
+        }
         s.begin += size;
         if (lf != nullptr) {
             ++s.begin;

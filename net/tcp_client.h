@@ -43,8 +43,9 @@ class Connection {
     // dropped. Returns what was kept (empty when the connection was closed locally).
     std::string ReadAll(std::size_t keep_limit);
     // One line up to LF, the LF removed (a CR stays). std::nullopt when the connection ends
-    // before a LF. A line longer than max_line is read up to its LF and dropped; it comes
-    // back as an empty optional string with *dropped set to true.
+    // before a LF or was closed here. A line longer than max_line is read up to its LF and
+    // dropped, holding no more than max_line bytes meanwhile; it comes back as an empty
+    // string with *dropped set to true. dropped may be null.
     std::optional<std::string> ReadLn(std::size_t max_line, bool* dropped);
     // Writes all bytes; throws SocketError on failure.
     void Write(std::string_view bytes);

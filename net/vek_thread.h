@@ -26,8 +26,9 @@ class VekThread : public std::enable_shared_from_this<VekThread> {
     // One step; returning false or throwing ends the thread.
     virtual bool Step() = 0;
     // Runs on the main thread and waits for it. Returns false when the call was abandoned
-    // because the thread was told to terminate first. Called from the main thread itself,
-    // it runs the call directly.
+    // because the thread was told to terminate first (or the main thread dropped it unrun
+    // at shutdown). Called from the main thread itself, it runs the call directly. An
+    // exception thrown by the call is thrown again here, which ends the thread.
     bool Synchronize(std::function<void()> call);
 
   private:

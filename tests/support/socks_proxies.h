@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 // Real SOCKS proxies on loopback for a whole test executable, started by
@@ -35,7 +37,7 @@ class SocksProxies : public ::testing::Environment {
         dir_ = pattern;
         // The proxies inherit the script's output: send it to a file, not to the test's pipe.
         const int status = Script("socks-up.sh");
-        ASSERT_EQ(status, 0) << "the SOCKS proxies did not start; see " << dir_ << "/*.log";
+        ASSERT_EQ(status, 0) << "the SOCKS proxies did not start:\n" << ReadLog();
     }
 
     void TearDown() override {
@@ -55,6 +57,11 @@ class SocksProxies : public ::testing::Environment {
                                     "' sh '" TAMARIS_SOURCE_DIR "/tests/support/socks/" + name +
                                     "' >>'" + dir_ + "/scripts.log' 2>&1 </dev/null";
         return std::system(command.c_str());
+    }
+
+    std::string ReadLog() const {
+        std::ifstream log(dir_ + "/scripts.log");
+        return std::string(std::istreambuf_iterator<char>(log), {});
     }
 
     std::string dir_;
