@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <array>
+
+#include "config/settings.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTabWidget;
+struct ProgramState;
+
+// The configuration dialog: a tool window that stays on top, with the pages "General",
+// "Connexion", "EasyPhrases" and "Répondeur". Every showing loads the current settings into
+// the controls; "OK" stores them all in "config.vek" and reloads them, "Annuler" drops the
+// changes. It deletes itself when closed.
+class Tform_config : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kPageGeneral = 0;
+    static constexpr int kPageConnexion = 1;
+
+    explicit Tform_config(ProgramState& state, QWidget* parent = nullptr);
+
+    void ShowPage(int page);
+
+    // Settings -> controls.
+    void LoadSettings();
+    // Controls -> one value per setting, as SaveConfig takes them: an empty list selection
+    // gives -1, which keeps the stored value.
+    TConfig ControlValues() const;
+
+    void btn_okClick();
+    void btn_annulerClick();
+    void FlatButton2Click();
+    void btn_help_epClick();
+    void btn_help_occupeClick();
+    void btn_ajout_persoClick();
+    void btn_suppr_persoClick();
+    // The example panel: font, size and colour of the three appearance lists.
+    void UpdateExample();
+
+    QTabWidget* pages;
+
+    // General
+    QComboBox* combo_color;
+    QComboBox* combo_taille;
+    QComboBox* combo_fonts;
+    QCheckBox* check_son;
+    QLineEdit* text_son;
+    QPushButton* FlatButton2;
+    QLabel* label_time_occupe;
+    QSlider* Track_time_occupe;
+    QLabel* lbl_time_occupe;
+    QPushButton* btn_help_occupe;
+    QRadioButton* radio_cut;
+    QRadioButton* radio_nocut;
+    QRadioButton* radio_donothing;
+    QRadioButton* radio_perm;
+    QRadioButton* radio_public;
+    QLabel* panel_exemple;
+
+    // Connexion
+    QComboBox* combo_serveur_ID;
+    QLineEdit* text_port_ID;
+    QComboBox* combo_serveur_chat;
+    QLineEdit* text_port_chat;
+    QLineEdit* text_proxy_http_adr;
+    QLineEdit* text_proxy_http_port;
+    QLineEdit* text_proxy_tcp_adr;
+    QLineEdit* text_proxy_tcp_port;
+    QComboBox* combo_proxy_version;
+    QLineEdit* text_proxy_user_id;
+    QLineEdit* text_proxy_user_pass;
+
+    // EasyPhrases: text_f1 .. text_f9
+    std::array<QLineEdit*, 9> text_f{};
+    QPushButton* btn_help_ep;
+
+    // Répondeur
+    QGroupBox* RadioRepType;
+    QButtonGroup* rep_types;
+    QLineEdit* text_msg_gene;
+    QLineEdit* text_msg_amis;
+    QLineEdit* text_msg_perso;
+    QListWidget* list_perso;
+    QPushButton* btn_ajout_perso;
+    QPushButton* btn_suppr_perso;
+
+    QPushButton* btn_ok;
+    QPushButton* btn_annuler;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QWidget* BuildGeneralPage();
+    QWidget* BuildConnexionPage();
+    QWidget* BuildEasyPhrasesPage();
+    QWidget* BuildRepondeurPage();
+
+    ProgramState& state_;
+};
+
+// Shows the configuration dialog on a page (Tform_config::kPageGeneral or kPageConnexion):
+// creates it into `holder` when there is none, otherwise brings the open one forward on that
+// page.
+Tform_config* ShowConfigDialog(QPointer<Tform_config>& holder, ProgramState& state, int page,
+                               QWidget* parent);
+
+// The same, modal, returning once the dialog is closed.
+void RunConfigDialog(QPointer<Tform_config>& holder, ProgramState& state, int page,
+                     QWidget* parent);

@@ -1,0 +1,265 @@
+#include "config/form_config.h"
+
+#include <gtest/gtest.h>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+
+#include "config/settings_store.h"
+#include "main/program_state.h"
+#include "qt_test_support.h"
+#include "temp_dir.h"
+#include "widgets/ansi_text.h"
+
+namespace {
+
+QStringList Lines(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+
+class ConfigDialog : public ::testing::Test {
+  protected:
+    void Open() {
+        form = new Tform_config(state);
+        form->show();
+    }
+    void TearDown() override { delete form; }
+
+    TempDataDir dir;
+    ProgramState state{};
+    QPointer<Tform_config> form;
+};
+
+TEST_F(ConfigDialog, ControlsByName) {
+    Open();
+    EXPECT_EQ(form->objectName(), "form_config");
+    EXPECT_EQ(form->windowTitle(), "Configuration");
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
+    QStringList tabs;
+    for (int i = 0; i < form->pages->count(); ++i) tabs << form->pages->tabText(i);
+    EXPECT_EQ(tabs, (QStringList{"General", "Connexion", "EasyPhrases", "Répondeur"}));
+    for (const char* name : {"combo_color", "combo_taille", "combo_fonts", "combo_serveur_ID",
+                             "combo_serveur_chat", "combo_proxy_version"}) {
+        EXPECT_NE(form->findChild<QComboBox*>(name), nullptr) << name;
+    }
+    for (const char* name : {"text_son", "text_port_ID", "text_port_chat", "text_proxy_http_adr",
+                             "text_proxy_http_port", "text_proxy_tcp_adr", "text_proxy_tcp_port",
+                             "text_proxy_user_id", "text_proxy_user_pass", "text_f1", "text_f5",
+                             "text_f9", "text_msg_gene", "text_msg_amis", "text_msg_perso"}) {
+        EXPECT_NE(form->findChild<QLineEdit*>(name), nullptr) << name;
+    }
+    for (const char* name :
+         {"radio_cut", "radio_nocut", "radio_donothing", "radio_perm", "radio_public"}) {
+        auto* radio = form->findChild<QRadioButton*>(name);
+        ASSERT_NE(radio, nullptr) << name;
+        EXPECT_FALSE(radio->isEnabled()) << name;
+    }
+    EXPECT_EQ(form->btn_ok->toolTip(), "Accépter les modifications");
+    EXPECT_EQ(form->btn_annuler->toolTip(), "Annuler les modifications");
+    EXPECT_EQ(form->text_port_ID->maxLength(), 5);
+    EXPECT_EQ(form->text_proxy_user_pass->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(form->Track_time_occupe->isHidden());
+    EXPECT_TRUE(form->lbl_time_occupe->isHidden());
+    EXPECT_EQ(form->combo_color->count(), 12);
+    EXPECT_EQ(form->combo_color->itemText(11), "Arc en ciel");
+    EXPECT_GE(form->combo_serveur_ID->findText("127.0.0.1"), 0);
+    EXPECT_GE(form->combo_serveur_chat->findText("localhost"), 0);
+    EXPECT_EQ(form->RadioRepType->findChildren<QRadioButton*>().size(), 4);
+    EXPECT_FALSE(form->combo_fonts->count() == 0);
+}
+
+TEST_F(ConfigDialog, InitialAnsweringMachineTexts) {
+    form = new Tform_config(state);  // not shown: the settings are not loaded yet
+    EXPECT_EQ(form->text_msg_gene->text(), "Je ne suis pas là pour le moment ... à plus tard !!!");
+    EXPECT_EQ(form->text_msg_amis->text(),
+              "Oups j'ai oublié de te dire que je partais ... à plus tard !!!");
+    EXPECT_EQ(form->text_msg_perso->text(), "Mais oui c'est ça cause toujours tu m'intéresses !!!");
+}
+
+// OK with untouched controls stores exactly what was loaded.
+TEST_F(ConfigDialog, OkStoresEveryControlAsLoaded) {
+    TConfig c = LoadConfig();
+    c.Show = true;
+    c.DefColor = 6;
+    c.DefTaille = 3;
+    c.Police = ToAnsi(QFontDatabase::families().value(0));
+    c.Son = "/son/ding.wav";
+    c.ActivSon = false;
+    c.TimeOccupe = 7;
+    c.LongPhraseCut = false;
+    c.DoNothing = false;
+    c.ListPerm = false;
+    c.AdrID = "id.example";
+    c.PortID = "81";
+    c.AdrChat = "chat.example";
+    c.PortChat = "7000";
+    c.ProxyVersion = "4";
+    c.ProxyHTTPAdr = "p1";
+    c.ProxyHTTPPort = "1080";
+    c.ProxyTCPAdr = "p2";
+    c.ProxyTCPPort = "1081";
+    c.ProxyIDName = "moi";
+    c.ProxyIDPass = "pw";
+    for (int i = 0; i < 9; ++i) c.EasyPhrases[i] = "F" + std::to_string(i) + " \xE9t\xE9";
+    c.RepType = 2;
+    c.RepMsgGeneral = "absent";
+    c.RepMsgAmis = "amis";
+    c.RepMsgPerso = "perso";
+    c.RepPerso = {"alice", "Bob", "zo\xE9"};
+    TConfig expected;
+    ASSERT_TRUE(SaveConfig(c, expected));
+    const std::string expected_file = dir.Read("config.vek");
+    std::filesystem::remove(dir.path("config.vek"));
+
+    state.Config = expected;
+    Open();
+    EXPECT_EQ(form->combo_proxy_version->currentText(), "SOCKS version 4.0");
+    EXPECT_EQ(form->rep_types->checkedId(), 2);
+    EXPECT_TRUE(form->radio_public->isChecked());
+    QTest::mouseClick(form->btn_ok, Qt::LeftButton);
+    EXPECT_EQ(dir.Read("config.vek"), expected_file);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(ConfigDialog, ProxyVersionAndListPositions) {
+    state.Config.ProxyVersion = "4A";
+    state.Config.DefColor = 20;  // no such entry: nothing selected, the stored value stays
+    state.Config.RepType = 9;
+    Open();
+    EXPECT_EQ(form->combo_proxy_version->currentText(), "SOCKS version 4.0A");
+    EXPECT_EQ(form->combo_color->currentIndex(), -1);
+    EXPECT_EQ(form->rep_types->checkedId(), -1);
+    dir.Write("config.vek", "[General]\r\nDefColor=20\r\n[Repondeur]\r\nRepType=9\r\n");
+    form->combo_proxy_version->setCurrentIndex(1);
+    QTest::mouseClick(form->btn_ok, Qt::LeftButton);
+    EXPECT_EQ(state.Config.ProxyVersion.str(), "4A");
+    EXPECT_EQ(state.Config.DefColor, 20);
+    EXPECT_EQ(state.Config.RepType, 9);
+
+    state.Config.ProxyVersion = "";
+    Open();
+    EXPECT_EQ(form->combo_proxy_version->currentText(), "SOCKS version 5.0");
+    QTest::mouseClick(form->btn_ok, Qt::LeftButton);
+    EXPECT_EQ(state.Config.ProxyVersion.str(), "5");
+    EXPECT_NE(dir.Read("config.vek").find("ProxyVersion=5\r\n"), std::string::npos);
+}
+
+TEST_F(ConfigDialog, AnnulerLeavesTheSettingsAndTheNextShowingReloads) {
+    const QStringList fonts = QFontDatabase::families();
+    ASSERT_GE(fonts.size(), 2);
+    state.Config.Police = ToAnsi(fonts[0]);
+    Open();
+    form->combo_fonts->setCurrentIndex(1);
+    form->text_f[4]->setText("changed");
+    QTest::mouseClick(form->btn_annuler, Qt::LeftButton);
+    EXPECT_EQ(state.Config.Police, ToAnsi(fonts[0]));
+    EXPECT_EQ(dir.FileCount(), 0);
+
+    form = new Tform_config(state);
+    form->hide();
+    form->show();
+    EXPECT_EQ(form->combo_fonts->currentText(), fonts[0]);
+    EXPECT_TRUE(form->text_f[4]->text().isEmpty());
+}
+
+TEST_F(ConfigDialog, FontNotInstalledIsKept) {
+    state.Config.Police = "Police introuvable";
+    Open();
+    EXPECT_EQ(form->combo_fonts->currentIndex(), -1);
+    QTest::mouseClick(form->btn_ok, Qt::LeftButton);
+    EXPECT_EQ(state.Config.Police, "Police introuvable");
+}
+
+TEST_F(ConfigDialog, PersonalReplyList) {
+    state.Config.RepPerso = {"zo\xE9", "Bob"};
+    Open();
+    EXPECT_EQ(Lines(form->list_perso), (QStringList{"Bob", "zoé"}));
+    {
+        BoxAnswerer answer("  alice ");
+        QTest::mouseClick(form->btn_ajout_perso, Qt::LeftButton);
+        EXPECT_EQ(answer.answered, 1);
+    }
+    {
+        BoxAnswerer answer("BOB");
+        QTest::mouseClick(form->btn_ajout_perso, Qt::LeftButton);
+    }
+    {
+        BoxAnswerer answer("   ");
+        QTest::mouseClick(form->btn_ajout_perso, Qt::LeftButton);
+    }
+    EXPECT_EQ(Lines(form->list_perso), (QStringList{"alice", "Bob", "zoé"}));
+
+    form->list_perso->clearSelection();
+    QTest::mouseClick(form->btn_suppr_perso, Qt::LeftButton);
+    EXPECT_EQ(form->list_perso->count(), 3);
+    form->list_perso->setCurrentRow(1);
+    QTest::mouseClick(form->btn_suppr_perso, Qt::LeftButton);
+    EXPECT_EQ(Lines(form->list_perso), (QStringList{"alice", "zoé"}));
+
+    QTest::mouseClick(form->btn_ok, Qt::LeftButton);
+    EXPECT_EQ(state.Config.RepPerso, (std::vector<std::string>{"alice", "zo\xE9"}));
+}
+
+TEST_F(ConfigDialog, EasyPhrasesHelp) {
+    Open();
+    BoxAnswerer ok(QMessageBox::Ok);
+    QTest::mouseClick(form->btn_help_ep, Qt::LeftButton);
+    EXPECT_EQ(ok.texts, QStringList{"Permet d'affecter les phrases que vous utilisez fréquemment "
+                                    "à des touches de raccourci. Il vous suffit d'appuyer sur la "
+                                    "touche de fonction correspondante de votre clavier pour "
+                                    "utiliser une EasyPhrase"});
+}
+
+TEST_F(ConfigDialog, ExamplePanelFollowsTheAppearanceLists) {
+    Open();
+    form->combo_taille->setCurrentText("Hurler");
+    form->combo_color->setCurrentText("Rouge");
+    EXPECT_EQ(form->panel_exemple->font().pointSize(), 12);
+    EXPECT_EQ(form->panel_exemple->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    form->combo_taille->setCurrentText("Murmurer");
+    form->combo_color->setCurrentText("Bleu");
+    EXPECT_EQ(form->panel_exemple->font().pointSize(), 8);
+    EXPECT_EQ(form->panel_exemple->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    form->combo_taille->setCurrentText("Vague");
+    EXPECT_EQ(form->panel_exemple->font().pointSize(), 10);
+    EXPECT_EQ(form->panel_exemple->font().family(), form->combo_fonts->currentText());
+}
+
+TEST_F(ConfigDialog, FailedSaveKeepsTheDialogOpen) {
+    std::filesystem::create_directory(dir.path("config.vek"));
+    Open();
+    {
+        BoxAnswerer ok(QMessageBox::Ok);
+        QTest::mouseClick(form->btn_ok, Qt::LeftButton);
+        ASSERT_EQ(ok.texts.size(), 1);
+        EXPECT_TRUE(ok.texts[0].startsWith("La configuration n'a pas pu être enregistrée."));
+    }
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(ConfigDialog, OneDialogShownOnTheAskedPage) {
+    QPointer<Tform_config> holder;
+    Tform_config* first = ShowConfigDialog(holder, state, Tform_config::kPageConnexion, nullptr);
+    EXPECT_EQ(first->pages->currentIndex(), 1);
+    first->combo_serveur_chat->setEditText("typed");
+    Tform_config* again = ShowConfigDialog(holder, state, Tform_config::kPageGeneral, nullptr);
+    EXPECT_EQ(again, first);
+    EXPECT_EQ(again->pages->currentIndex(), 0);
+    EXPECT_EQ(again->combo_serveur_chat->currentText(), "typed");  // not reloaded
+    form = first;
+}
+
+}  // namespace
