@@ -28,9 +28,9 @@ void Tform_splash::paintEvent(QPaintEvent*) {
     // A tamarisk: a trunk and a feathery crown of pink flowers.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(110, 80, 50));
-    painter.drawRect(QRectF(300, 150, 12, 70));
-    const QPointF blossoms[] = {{306, 120}, {282, 135}, {330, 135}, {295, 100},
-                                {320, 105}, {270, 110}, {342, 115}, {306, 85}};
+    painter.drawRect(QRectF(320, 150, 12, 70));
+    const QPointF blossoms[] = {{326, 120}, {302, 135}, {350, 135}, {315, 100},
+                                {340, 105}, {292, 112}, {362, 115}, {326, 85}};
     for (const QPointF& centre : blossoms) {
         painter.setBrush(QColor(230, 140, 190, 200));
         painter.drawEllipse(centre, 24, 18);
@@ -43,17 +43,17 @@ void Tform_splash::paintEvent(QPaintEvent*) {
     title.setPointSize(34);
     title.setBold(true);
     painter.setFont(title);
-    painter.drawText(QRectF(24, 40, 260, 60), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRectF(24, 40, 280, 60), Qt::AlignLeft | Qt::AlignVCenter,
                      QString::fromLatin1(kProgramName));
     QFont version = font();
     version.setPointSize(14);
     painter.setFont(version);
-    painter.drawText(QRectF(28, 100, 260, 30), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromLatin1(kProgramVersion));
+    painter.drawText(QRectF(28, 100, 240, 30), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("version %1").arg(kProgramVersion));
     QFont subtitle = font();
     subtitle.setPointSize(10);
     painter.setFont(subtitle);
-    painter.drawText(QRectF(28, 140, 260, 40), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+    painter.drawText(QRectF(28, 140, 220, 50), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                      QStringLiteral("Client de chat pour les salons Babillon"));
     painter.setPen(QColor(60, 60, 60));
     painter.drawText(QRectF(12, 215, area.width() - 24, 25), Qt::AlignLeft | Qt::AlignVCenter,
