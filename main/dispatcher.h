@@ -11,6 +11,8 @@ class Dispatcher {
   public:
     // send defaults to the session's SendLine.
     explicit Dispatcher(WindowContext& context, LineSender send = {});
+    Dispatcher(const Dispatcher&) = delete;
+    Dispatcher& operator=(const Dispatcher&) = delete;
 
     void BabillonChatCommande(const std::string& code, const std::vector<std::string>& params);
 
