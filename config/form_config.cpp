@@ -96,6 +96,8 @@ void Tform_config::LoadSettings() {
     combo_taille->setCurrentIndex(
         c.DefTaille >= 0 && c.DefTaille < combo_taille->count() ? c.DefTaille : -1);
     combo_fonts->setCurrentIndex(combo_fonts->findText(FromAnsi(c.Police), Qt::MatchExactly));
+    // A font that is not installed here still shows its name, greyed.
+    combo_fonts->setPlaceholderText(FromAnsi(c.Police));
     text_son->setText(FromAnsi(c.Son));
     check_son->setChecked(c.ActivSon);
     Track_time_occupe->setValue(c.TimeOccupe);

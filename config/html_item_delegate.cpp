@@ -14,7 +14,8 @@ void Fill(QTextDocument& document, const QStyleOptionViewItem& option, const QSt
     document.setDocumentMargin(kMargin);
     document.setIndentWidth(12);
     document.setDefaultStyleSheet("ul { margin-top: 0px; margin-bottom: 0px; }");
-    document.setHtml(html);
+    // A line break before a list would show as an empty line here.
+    document.setHtml(QString(html).replace("<BR><UL>", "<UL>", Qt::CaseInsensitive));
 }
 
 }  // namespace
