@@ -94,13 +94,18 @@ std::optional<Trace> UserInfo(const DispatchLine& line) {
     PendingPrivateMessage& pending = line.context.state.PendingPrivate;
     ChatWindows& windows = line.context.windows;
     // The pending text is used once: a second answer about the same sender (two texts
-    // before the first answer each asked) must not open a second window.
-    if (!chat_id.empty() && pending.chat_id == chat_id &&
-        windows.FindPrivateWindow(chat_id) == -1) {
+    // before the first answer each asked) must not open a second window. When a window for
+    // the sender was opened meanwhile, the text goes there.
+    if (!chat_id.empty() && pending.chat_id == chat_id) {
         const PendingPrivateMessage text = pending;
         pending = {};
-        windows.OpenPrivateWindow(chat_id, text.alias, line.Field(2), line.Field(3), line.Field(4),
-                                  text.body, text.own);
+        const int slot = windows.FindPrivateWindow(chat_id);
+        if (slot == -1) {
+            windows.OpenPrivateWindow(chat_id, text.alias, line.Field(2), line.Field(3),
+                                      line.Field(4), text.body, text.own);
+        } else if (Tform_prive* window = windows.PrivateWindow(slot)) {
+            window->AppendPrivateText(text.body, text.own);
+        }
     }
     return Trace{"Informations sur une personne [" + chat_id + "] - Age: " + line.Field(2) +
                  " - Sexe: " + line.Field(3) + " - Ville: " + line.Field(4)};
