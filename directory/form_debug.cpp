@@ -30,9 +30,12 @@ class DebugItemDelegate : public QStyledItemDelegate {
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         const QString item = index.data(Qt::DisplayRole).toString();
-        const qsizetype feed = item.indexOf('\n');
-        const QString text = feed < 0 ? item : item.left(feed);
-        const QString category = feed < 0 ? QString() : item.mid(feed + 1);
+        // The category is the item's last line, so that a text of several lines (an HTTP
+        // answer) keeps its colour; only its first line is drawn.
+        const qsizetype first_feed = item.indexOf('\n');
+        const qsizetype last_feed = item.lastIndexOf('\n');
+        const QString text = first_feed < 0 ? item : item.left(first_feed);
+        const QString category = last_feed < 0 ? QString() : item.mid(last_feed + 1);
 
         QColor background;
         QColor foreground;
