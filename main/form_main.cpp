@@ -92,6 +92,7 @@ void Tform_main::BuildTabPanel() {
     mdi_->setObjectName("ClientArea");
     mdi_->setBackground(QBrush(BackgroundImage()));
     connect(mdi_, &QMdiArea::subWindowActivated, this, &Tform_main::SubWindowActivated);
+    mdi_->viewport()->installEventFilter(this);
 
     layout->addWidget(Panel_MDITab);
     layout->addWidget(mdi_, 1);
@@ -143,6 +144,11 @@ QString Tform_main::StatusPanelText(int panel) const {
 }
 
 bool Tform_main::eventFilter(QObject* watched, QEvent* event) {
+    // A child closed for good leaves the MDI area at once and is destroyed later; its tab
+    // goes at once too, so that the tabs behind it are where they belong meanwhile.
+    if (event->type() == QEvent::ChildRemoved && watched == mdi_->viewport()) {
+        mdi_tab_->RemoveTab(mdi_tab_->IndexOf(static_cast<QChildEvent*>(event)->child()));
+    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         const int key = static_cast<QKeyEvent*>(event)->key();

@@ -66,10 +66,10 @@ QWidget* MDITab::Window(int index) const {
     return tabs_[index].window;
 }
 
-int MDITab::IndexOf(const QWidget* window) const {
+int MDITab::IndexOf(const QObject* window) const {
     if (!window) return -1;
     for (int i = 0; i < Count(); ++i) {
-        if (tabs_[i].window == window) return i;
+        if (static_cast<const QObject*>(tabs_[i].window.data()) == window) return i;
     }
     return -1;
 }
@@ -199,8 +199,10 @@ void MDITab::resizeEvent(QResizeEvent* event) {
     emit Resized();
 }
 
-void MDITab::WindowDestroyed(QObject*) {
+void MDITab::WindowDestroyed(QObject* window) {
+    // A widget announces its destruction while guarded pointers still point at it.
     for (int i = Count() - 1; i >= 0; --i) {
-        if (tabs_[i].window.isNull()) RemoveTab(i);
+        QObject* held = tabs_[i].window.data();
+        if (held == nullptr || held == window) RemoveTab(i);
     }
 }

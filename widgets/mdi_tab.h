@@ -11,7 +11,7 @@ class QPainter;
 
 // A tab strip for MDI children that wraps onto as many rows as its width needs. Tabs are
 // flat buttons with an icon from the strip's image list and a caption; a tab whose window
-// is destroyed leaves the strip by itself.
+// is closed for good or destroyed leaves the strip by itself.
 class MDITab : public QWidget {
     Q_OBJECT
   public:
@@ -34,7 +34,7 @@ class MDITab : public QWidget {
 
     int Count() const { return static_cast<int>(tabs_.size()); }
     QWidget* Window(int index) const;
-    int IndexOf(const QWidget* window) const;
+    int IndexOf(const QObject* window) const;
     QString Caption(int index) const;
     void SetCaption(int index, const QString& caption);
     int ImageIndex(int index) const;
