@@ -106,13 +106,10 @@ void Tform_main::BuildStatusBar() {
         auto* panel = new QLabel(QString::fromUtf8(kStatusPanelTexts[i]), bar);
         panel->setObjectName(QString("StatusPanel%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // A panel grows past its width rather than cut its text; the last one takes what is
+        // left, so that a long room name stays readable.
+        panel->setMinimumWidth(kStatusPanelWidths[i]);
         const bool last = i == kStatusPanelCount - 1;
-        // The last panel takes what is left, so that a long room name stays readable.
-        if (last) {
-            panel->setMinimumWidth(kStatusPanelWidths[i]);
-        } else {
-            panel->setFixedWidth(kStatusPanelWidths[i]);
-        }
         bar->addWidget(panel, last ? 1 : 0);
         status_panels_[i] = panel;
     }

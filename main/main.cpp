@@ -1,12 +1,16 @@
 #include <QApplication>
+#include <QTranslator>
 
 #include "main/form_main.h"
 #include "main/program_state.h"
+#include "main/qt_french.h"
 #include "main/qt_main_thread.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tamaris v1.5K");
+    QTranslator qt_texts;
+    InstallQtFrenchTexts(qt_texts);
     QtMainThread main_thread;
     net::InstallMainThread(&main_thread);
 

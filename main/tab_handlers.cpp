@@ -22,6 +22,7 @@ namespace {
 
 // 0x4FD8F0 as the system stores colours: red in the low byte.
 const QColor kHighlightFill(0xF0, 0xD8, 0x4F);
+const QColor kHighlightShadow(0x80, 0x68, 0x10);
 
 }  // namespace
 
@@ -55,12 +56,18 @@ bool Tform_main::IsTabHighlighted(int index) const {
 }
 
 void Tform_main::MDITabDrawTab(QPainter& painter, int index, const QRect& rect) {
-    QColor text = palette().color(QPalette::ButtonText);
-    if (IsTabHighlighted(index)) {
-        painter.fillRect(rect, kHighlightFill);
-        text = Qt::white;
+    if (!IsTabHighlighted(index)) {
+        mdi_tab_->DrawTabContent(painter, index, rect, palette().color(QPalette::ButtonText));
+        return;
     }
-    mdi_tab_->DrawTabContent(painter, index, rect, text);
+    painter.fillRect(rect, kHighlightFill);
+    // White on the light fill needs a shadow to stay readable.
+    QFont bold = painter.font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    mdi_tab_->DrawTabIcon(painter, index, rect);
+    mdi_tab_->DrawTabCaption(painter, index, rect.translated(1, 1), kHighlightShadow);
+    mdi_tab_->DrawTabCaption(painter, index, rect, Qt::white);
 }
 
 void Tform_main::MDITabResize() {

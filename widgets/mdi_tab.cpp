@@ -98,7 +98,10 @@ void MDITab::SetTabIndex(int index) {
 }
 
 int MDITab::TabWidth(const Tab& tab) const {
-    const int text = fontMetrics().horizontalAdvance(tab.caption);
+    // Measured in bold, as the selected tab is drawn, so that selecting never elides.
+    QFont bold = font();
+    bold.setBold(true);
+    const int text = QFontMetrics(bold).horizontalAdvance(tab.caption);
     return std::clamp(kCaptionLeft + text + kCaptionRightMargin, kMinTabWidth, kMaxTabWidth);
 }
 
@@ -138,16 +141,25 @@ int MDITab::TabAt(const QPoint& pos) const {
     return -1;
 }
 
-void MDITab::DrawTabContent(QPainter& painter, int index, const QRect& rect,
-                            const QColor& text_colour) const {
+void MDITab::DrawTabIcon(QPainter& painter, int index, const QRect& rect) const {
     const QPixmap icon = Image(ImageIndex(index));
     if (!icon.isNull()) painter.drawPixmap(rect.left() + kIconLeft, rect.top() + kIconTop, icon);
+}
+
+void MDITab::DrawTabCaption(QPainter& painter, int index, const QRect& rect,
+                            const QColor& text_colour) const {
     const QRect text_rect(rect.left() + kCaptionLeft, rect.top(),
                           rect.width() - kCaptionLeft - kCaptionRightMargin / 2, rect.height());
     const QString text =
         painter.fontMetrics().elidedText(Caption(index), Qt::ElideRight, text_rect.width());
     painter.setPen(text_colour);
     painter.drawText(text_rect, Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
+void MDITab::DrawTabContent(QPainter& painter, int index, const QRect& rect,
+                            const QColor& text_colour) const {
+    DrawTabIcon(painter, index, rect);
+    DrawTabCaption(painter, index, rect, text_colour);
 }
 
 void MDITab::paintEvent(QPaintEvent*) {

@@ -50,8 +50,11 @@ class MDITab : public QWidget {
 
     // Paints a tab's inside over its flat button; without it, icon and caption are drawn.
     std::function<void(QPainter& painter, int index, const QRect& rect)> OnDrawTab;
-    // Draws the icon at (3, 1) and the caption from x = 24 in the given pen colour.
+    // The icon at (3, 1) and the caption from x = 24 in the given colour, or either alone.
     void DrawTabContent(QPainter& painter, int index, const QRect& rect,
+                        const QColor& text_colour) const;
+    void DrawTabIcon(QPainter& painter, int index, const QRect& rect) const;
+    void DrawTabCaption(QPainter& painter, int index, const QRect& rect,
                         const QColor& text_colour) const;
 
   signals:

@@ -1,0 +1,115 @@
+// Grabs pictures of the program for a person to look at: the connection dialog, the main
+// window after a login against babillon-server --demo, and the debug console.
+// Usage: tamaris_screenshots OUTPUT_DIR
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <cstdio>
+
+#include "config/form_connex.h"
+#include "directory/form_debug.h"
+#include "main/form_main.h"
+#include "main/program_state.h"
+#include "main/qt_french.h"
+#include "main/qt_main_thread.h"
+#include "main/qt_test_app.h"
+#include "platform/exe_dir.h"
+#include "support/babillon_server.h"
+#include "widgets/mdi_tab.h"
+
+namespace {
+
+bool Save(QWidget* widget, const QDir& dir, const char* name) {
+    const QString path = dir.filePath(name);
+    if (!widget->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    TestApplication();
+    QTranslator qt_texts;
+    InstallQtFrenchTexts(qt_texts);
+    QtMainThread main_thread;
+    net::InstallMainThread(&main_thread);
+    BabillonServer server({"--demo"});
+
+    QTemporaryDir data;
+    QFile config(data.filePath("config.vek"));
+    if (!config.open(QIODevice::WriteOnly)) return 1;
+    config.write(QString("[Connexion]\r\nAdrID=127.0.0.1\r\nPortID=%1\r\nAdrChat=127.0.0.1\r\n"
+                         "PortChat=%2\r\n")
+                     .arg(server.http_port())
+                     .arg(server.chat_port())
+                     .toLatin1());
+    config.close();
+    platform::SetExeDirOverride(data.path().toStdString());
+
+    ProgramState state;
+    Tform_main window(state, MainWindowOptions{false});
+    window.resize(1000, 700);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+
+    window.ConnectionAction()->trigger();
+    Tform_connex* dialog = window.ConnexWindow();
+    dialog->text_pseudo->setText("test");
+    dialog->text_alias->setText(QString::fromUtf8("Cédric"));
+    dialog->text_age->setText("27");
+    dialog->text_ville->setText("Rennes");
+    dialog->text_status->setText("en ligne");
+    QTest::qWait(200);
+    bool ok = Save(&window, out, "connexion.png");
+
+    QTest::keyClicks(dialog->text_pass, "test");
+    QTest::keyClick(dialog->text_pass, Qt::Key_Return);
+    const bool logged_in = WaitUntil([&] {
+        return window.Babillon.VekState == 5 && window.RoomWindow() != nullptr &&
+               window.StatusPanelText(5) != "Salon :";
+    });
+    if (!logged_in) {
+        std::fprintf(stderr, "the login did not complete\n");
+        return 1;
+    }
+    // Let the demo members talk for a moment.
+    QTest::qWait(4000);
+    window.Tabs()->SetTabIndex(6);
+    QTest::qWait(200);
+    ok = Save(&window, out, "salon.png") && ok;
+    window.Tabs()->SetTabIndex(1);
+    QTest::qWait(200);
+    ok = Save(&window, out, "news.png") && ok;
+    window.Tabs()->SetTabIndex(0);
+    QTest::qWait(200);
+    ok = Save(&window, out, "debug.png") && ok;
+    for (const char* name : {"Menu_Modules", "Menu_Prives"}) {
+        auto* menu = window.findChild<QMenu*>(name);
+        menu->popup(window.mapToGlobal(QPoint(0, 0)));
+        QTest::qWait(200);
+        ok = Save(menu, out, (QString(name).toLower() + ".png").toUtf8().constData()) && ok;
+        menu->hide();
+    }
+    QMenu* system_menu = window.MdiArea()->activeSubWindow()->systemMenu();
+    system_menu->popup(window.mapToGlobal(QPoint(0, 0)));
+    QTest::qWait(200);
+    ok = Save(system_menu, out, "menu_systeme.png") && ok;
+    system_menu->hide();
+    return ok ? 0 : 1;
+}
