@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "config/form_connex.h"
+#include "conversation/form_salon.h"
 #include "directory/form_debug.h"
 #include "main/form_main.h"
 #include "main/program_state.h"
@@ -88,10 +89,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "the login did not complete\n");
         return 1;
     }
-    // Let the demo members talk for a moment.
-    QTest::qWait(4000);
     window.Tabs()->SetTabIndex(6);
-    QTest::qWait(200);
+    // One line of our own, then let the demo members talk for a moment.
+    window.RoomWindow()->text_envoi->setText(QString::fromUtf8("Bonjour à tous !"));
+    QTest::keyClick(window.RoomWindow()->text_envoi, Qt::Key_Return);
+    QTest::qWait(4000);
     ok = Save(&window, out, "salon.png") && ok;
     window.Tabs()->SetTabIndex(1);
     QTest::qWait(200);
