@@ -6,6 +6,7 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -26,6 +27,8 @@ namespace {
 // this long; reads on an open connection have no time limit.
 constexpr std::chrono::seconds kConnectTimeout{15};
 constexpr std::size_t kReadChunk = 16 * 1024;
+// A peer that stops reading must not hold the main thread in a write for ever.
+constexpr std::chrono::milliseconds kWriteTimeout{60'000};
 
 using Clock = std::chrono::steady_clock;
 
@@ -145,6 +148,11 @@ void SendAll(int fd, std::string_view bytes) {
         const ssize_t sent = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
         if (sent < 0) {
             if (errno == EINTR) continue;
+            if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                throw SocketError(
+                    "\xE9"
+                    "criture impossible : d\xE9lai d\xE9pass\xE9");
+            }
             throw SocketError(
                 "\xE9"
                 "criture impossible : " +
@@ -197,6 +205,7 @@ struct Connection::State {
     const int fd;
     std::atomic<bool> closed_locally{false};
     std::atomic<bool> ended{false};
+    std::atomic<bool> write_failed{false};
     // Bytes read ahead of the reader's current line; touched by the reading thread only.
     std::vector<char> buffer = std::vector<char>(kReadChunk);
     std::size_t begin = 0;
@@ -219,7 +228,18 @@ struct Connection::State {
     }
 };
 
-Connection::Connection(int fd) : state_(std::make_unique<State>(fd)) {}
+Connection::Connection(int fd) : state_(std::make_unique<State>(fd)) {
+    SetWriteTimeout(kWriteTimeout);
+}
+
+void Connection::SetWriteTimeout(std::chrono::milliseconds timeout) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(timeout);
+    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(timeout - seconds);
+    timeval limit{};
+    limit.tv_sec = static_cast<time_t>(seconds.count());
+    limit.tv_usec = static_cast<suseconds_t>(micros.count());
+    ::setsockopt(state_->fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+}
 
 Connection::~Connection() {
     ::close(state_->fd);
@@ -243,9 +263,15 @@ void Connection::Write(std::string_view bytes) {
         throw SocketError(
             "connexion ferm\xE9"
             "e");
+    if (state_->write_failed.load())
+        throw SocketError(
+            "connexion rompue par une \xE9"
+            "criture en \xE9"
+            "chec");
     try {
         SendAll(state_->fd, bytes);
     } catch (const SocketError&) {
+        state_->write_failed.store(true);
         state_->ended.store(true);
         throw;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -47,8 +48,12 @@ class Connection {
     // dropped, holding no more than max_line bytes meanwhile; it comes back as an empty
     // string with *dropped set to true. dropped may be null.
     std::optional<std::string> ReadLn(std::size_t max_line, bool* dropped);
-    // Writes all bytes; throws SocketError on failure.
+    // Writes all bytes; throws SocketError on failure. A peer that takes nothing for the write
+    // time-out fails the write instead of holding the writer forever. Part of a line may have
+    // gone by then, so after a failed write every later one fails too.
     void Write(std::string_view bytes);
+    // 60 seconds unless changed.
+    void SetWriteTimeout(std::chrono::milliseconds timeout);
     // Shuts the socket down both ways; a reader blocked on it returns at once.
     void Close();
     // True once Close() was called here (not when the peer closed).

@@ -2,6 +2,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -167,6 +168,24 @@ TEST_F(ConnectionTest, WritingToAPeerThatLeftThrowsInsteadOfKillingTheProcess) {
     }
     EXPECT_TRUE(failed);
     EXPECT_FALSE(pair.client->Connected());
+}
+
+TEST_F(ConnectionTest, APeerThatStopsReadingFailsTheWriteAndTheConnection) {
+    Pair pair(listener);
+    ASSERT_GE(pair.peer, 0);
+    pair.client->SetWriteTimeout(std::chrono::milliseconds(100));
+    // More than both socket buffers hold: without a time-out this write never returns.
+    EXPECT_THROW(pair.client->Write(std::string(64 * 1024 * 1024, 'w')), SocketError);
+    EXPECT_FALSE(pair.client->Connected());
+
+    // Even with room again, the next line would follow a cut one: it is refused.
+    char sink[64 * 1024];
+    std::size_t drained = 0;
+    for (ssize_t got; (got = ::recv(pair.peer, sink, sizeof sink, MSG_DONTWAIT)) > 0;) {
+        drained += static_cast<std::size_t>(got);
+    }
+    EXPECT_GT(drained, 0u);
+    EXPECT_THROW(pair.client->Write("667\r\n"), SocketError);
 }
 
 TEST(ConnectTcp, ReachesLoopbackByAddressAndByName) {
