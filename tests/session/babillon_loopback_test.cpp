@@ -205,6 +205,21 @@ TEST(BabillonLogin, ServerFailureTextsAreErrors) {
         EXPECT_TRUE(session.TempID.empty());
         // A failed answer is not handed on as data.
         EXPECT_EQ(recorder.answers.size(), c.answers.size() - 1);
+        // The error closes the connection before it is reported, then the examination of
+        // the answer ends with one more disconnect.
+        const std::vector<std::string> tail = {
+            "0|D\xE9"
+            "connexion du serveur",
+            "disconnected",
+            "disconnect",
+            "error " + std::to_string(c.error) + " in " + std::to_string(c.state),
+            "0|D\xE9"
+            "connexion du serveur",
+            "disconnect"};
+        ASSERT_GE(recorder.events.size(), tail.size());
+        EXPECT_EQ(
+            std::vector<std::string>(recorder.events.end() - tail.size(), recorder.events.end()),
+            tail);
     }
 }
 
