@@ -97,6 +97,8 @@ void TBabillon::Connect() {
         RaiseError(1, VekState);
         return;
     }
+    // The owner's OnConnected may already have closed it again.
+    if (!Connected()) return;
 
     if (!chat) {
         Debug("D\xE9marrage du Thread de connexion (HTML)", 0);

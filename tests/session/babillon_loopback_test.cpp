@@ -133,6 +133,27 @@ TEST(BabillonConnect, NothingListeningIsErrorOne) {
     }
 }
 
+TEST(BabillonConnect, AConnectionClosedByTheOwnersOnConnectedStartsNoReader) {
+    ScriptedHttpServer http(GoodLoginAnswers("c", "t"));
+    TBabillon session;
+    SessionRecorder recorder(session);
+    AimAt(session, http.port(), http.port());
+    session.Pseudo = "jean";
+    session.Pass = "pw";
+    session.OnConnected = [&session] { session.Disconnect(); };
+    session.Connect();
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"connect",
+                                                         "0|Connexion au serveur d'ID [127.0.0.1:" +
+                                                             std::to_string(http.port()) + "]",
+                                                         "0|D\xE9"
+                                                         "connexion du serveur",
+                                                         "disconnected", "disconnect"}));
+    EXPECT_EQ(session.VekState, 1);
+    EXPECT_FALSE(session.Connected());
+    ASSERT_TRUE(Pump([&] { return http.requests().size() == 1; }));
+    EXPECT_EQ(http.requests()[0], "");
+}
+
 TEST(BabillonLogin, MissingIdentityFailsBeforeAnyRequest) {
     struct Case {
         std::string pseudo;
