@@ -16,6 +16,7 @@
 
 #include "config/dialog_rules.h"
 #include "config/form_config.h"
+#include "widgets/password_edit.h"
 
 namespace {
 
@@ -180,7 +181,7 @@ QWidget* Tform_config::BuildConnexionPage() {
     combo_proxy_version->addItems({"SOCKS version 4.0", "SOCKS version 4.0A", "SOCKS version 5.0"});
     text_proxy_user_id = NewEdit(proxy, "text_proxy_user_id", 255);
     text_proxy_user_pass = NewEdit(proxy, "text_proxy_user_pass", 255);
-    text_proxy_user_pass->setEchoMode(QLineEdit::Password);
+    ShowPasswordAsStars(text_proxy_user_pass);
     auto* note =
         new QLabel("Laissez les champs d'adresse vides si vous n'avez pas de proxy.", proxy);
     note->setWordWrap(true);

@@ -25,6 +25,7 @@
 #include "main/program_state.h"
 #include "session/babillon.h"
 #include "widgets/ansi_text.h"
+#include "widgets/password_edit.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ void Tform_connex::BuildControls() {
     text_pseudo = NewEdit(this, "text_pseudo", 32);
     text_alias = NewEdit(this, "text_alias", 32);
     text_pass = NewEdit(this, "text_pass", 8);
-    text_pass->setEchoMode(QLineEdit::Password);
+    ShowPasswordAsStars(text_pass);
     text_age = NewEdit(this, "text_age", 5);
     combo_sexe = new QComboBox(this);
     combo_sexe->setObjectName("combo_sexe");

@@ -70,7 +70,8 @@ TEST_F(ConfigDialog, ControlsByName) {
     EXPECT_EQ(form->btn_ok->toolTip(), "Accépter les modifications");
     EXPECT_EQ(form->btn_annuler->toolTip(), "Annuler les modifications");
     EXPECT_EQ(form->text_port_ID->maxLength(), 5);
-    EXPECT_EQ(form->text_proxy_user_pass->echoMode(), QLineEdit::Password);
+    form->text_proxy_user_pass->setText("mdp");
+    EXPECT_EQ(form->text_proxy_user_pass->displayText(), "***");
     EXPECT_TRUE(form->Track_time_occupe->isHidden());
     EXPECT_TRUE(form->lbl_time_occupe->isHidden());
     EXPECT_EQ(form->combo_color->count(), 12);

@@ -92,7 +92,8 @@ TEST_F(ConnexDialog, ControlsByName) {
             EXPECT_EQ(edit->maxLength(), limit) << name;
         }
     }
-    EXPECT_EQ(form->text_pass->echoMode(), QLineEdit::Password);
+    form->text_pass->setText("s3cret");
+    EXPECT_EQ(form->text_pass->displayText(), "******");
     auto* sexes = Find<QComboBox>("combo_sexe");
     ASSERT_EQ(sexes->count(), 3);
     EXPECT_EQ(sexes->itemText(0), "Homme");
