@@ -61,6 +61,18 @@ INSTANTIATE_TEST_SUITE_P(
                  {"A#0", "x", "bob", "3", "1"},
                  TraceLine{W(u"[Chat-94] Récéption de la liste des salons"), 4},
                  {}},
+        CodeCase{"room text",
+                 "70",
+                 {"k1", "", "Zoe", "0100salut"},
+                 TraceLine{"[Chat-70] Texte dans le salon de [Zoe/k1] : 0100salut", 4},
+                 {}},
+        CodeCase{"members reset",
+                 "85",
+                 {"-1"},
+                 TraceLine{W(u"[Chat-85] (-1) Réinitialisation de la liste des membres et "
+                             u"ajout éventuel de membres"),
+                           4},
+                 {}},
         CodeCase{"members, other sub-code", "85", {"7"}, TraceLine{"[Chat-85] ", 4}, {}},
         CodeCase{"ignore with P0 other than -1", "18", {"1", "k"}, TraceLine{"[Chat-18] ", 4}, {}},
         CodeCase{
