@@ -29,7 +29,7 @@ Tform_connectes::Tform_connectes(WindowContext& context, QWidget* parent)
       text_rech(new QLineEdit(this)),
       lbl_nb_connectes(new QLabel(this)) {
     setObjectName("form_connectes");
-    setWindowTitle(QStringLiteral("Personnes connectées"));
+    setWindowTitle(QStringLiteral("Connectés"));
     list_rech->setObjectName("list_rech");
     combo_rech_type->setObjectName("combo_rech_type");
     text_rech->setObjectName("text_rech");

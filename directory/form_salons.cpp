@@ -26,7 +26,7 @@ Tform_salons::Tform_salons(WindowContext& context, QWidget* parent)
       lbl_nb_salons(new QLabel(QStringLiteral("0"), this)),
       text_salon(new QLineEdit(this)) {
     setObjectName("form_salons");
-    setWindowTitle(QStringLiteral("Liste des salons"));
+    setWindowTitle(QStringLiteral("Salons"));
     list_dessalons->setObjectName("list_dessalons");
     lbl_nb_salons->setObjectName("lbl_nb_salons");
     text_salon->setObjectName("text_salon");

@@ -63,8 +63,8 @@ TEST_F(ChildWindowsTest, StandardWindowsRefuseToCloseAndCarryTheirNames) {
         EXPECT_TRUE(form->isVisible());
         form->hide();
     }
-    EXPECT_EQ(windows.RoomListWindow()->windowTitle(), "Liste des salons");
-    EXPECT_EQ(windows.SearchWindow()->windowTitle(), QStringLiteral("Personnes connectées"));
+    EXPECT_EQ(windows.RoomListWindow()->windowTitle(), "Salons");
+    EXPECT_EQ(windows.SearchWindow()->windowTitle(), QStringLiteral("Connectés"));
     EXPECT_EQ(windows.InfoWindow()->windowTitle(), "Infos");
     EXPECT_EQ(windows.FriendsWindow()->windowTitle(), "Ami(e)s");
 }
