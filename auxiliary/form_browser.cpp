@@ -1,5 +1,6 @@
 #include "auxiliary/form_browser.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -91,6 +92,19 @@ Tform_browser::Tform_browser(QWidget* parent)
             [this] { Navigate(ToAnsi(text_adresse->text())); });
     connect(browser, &QTextBrowser::anchorClicked, this,
             [this](const QUrl& link) { Navigate(ToAnsi(current_.resolved(link).toString())); });
+}
+
+void Tform_browser::RefuseClose() {
+    refuse_close_ = true;
+    btn_close->hide();
+}
+
+void Tform_browser::closeEvent(QCloseEvent* event) {
+    if (refuse_close_) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 Tform_browser::~Tform_browser() {

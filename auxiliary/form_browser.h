@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <string>
 
+class QCloseEvent;
 class QLineEdit;
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -25,6 +26,9 @@ class Tform_browser : public QWidget {
     void Forward();
     void Refresh();
     const QUrl& CurrentUrl() const { return current_; }
+    // The news page holds a fixed tab position: the user cannot close it, and it has no
+    // close button.
+    void RefuseClose();
 
     // Stores a cookie ("NAME=value") for the host of url, as the system's cookie store does
     // for InternetSetCookieA.
@@ -42,6 +46,9 @@ class Tform_browser : public QWidget {
   signals:
     void PageLoaded(bool ok);
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void Load(const QUrl& url);
     void Finished(QNetworkReply* reply);
@@ -50,4 +57,5 @@ class Tform_browser : public QWidget {
     QList<QUrl> back_;
     QList<QUrl> forward_;
     QNetworkReply* reply_ = nullptr;
+    bool refuse_close_ = false;
 };

@@ -21,7 +21,7 @@
 #include "config/dialog_rules.h"
 #include "config/settings_store.h"
 #include "config/sorted_list.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "widgets/ansi_text.h"
 
 namespace {
@@ -182,7 +182,7 @@ void Tform_config::btn_okClick() {
     std::string error;
     if (!SaveConfig(ControlValues(), state_.Config, &error)) {
         ShowBox(this, QMessageBox::Critical,
-                "La configuration n'a pas pu être enregistrée.\n" + QString::fromStdString(error));
+                "La configuration n'a pas pu être enregistrée.\n" + FromAnsi(error));
         return;
     }
     accept();

@@ -22,7 +22,7 @@
 #include "config/identity_store.h"
 #include "config/settings_store.h"
 #include "config/sorted_list.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "session/babillon.h"
 #include "widgets/ansi_text.h"
 #include "widgets/password_edit.h"
@@ -224,7 +224,7 @@ void Tform_connex::btn_saveidClick() {
                        ToAnsi(text_status->text()), &error)) {
         ShowMessage(this, QMessageBox::Warning,
                     QStringLiteral("L'identification n'a pas pu être enregistrée.\n") +
-                        QString::fromStdString(error));
+                        FromAnsi(error));
     }
     FillIdentityList();
 }
@@ -235,7 +235,7 @@ void Tform_connex::btn_delidClick() {
     if (!DeleteIdentity(ToAnsi(SelectedAlias()), &error)) {
         ShowMessage(this, QMessageBox::Warning,
                     QStringLiteral("L'identification n'a pas pu être supprimée.\n") +
-                        QString::fromStdString(error));
+                        FromAnsi(error));
     }
     FillIdentityList();
 }

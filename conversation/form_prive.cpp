@@ -8,7 +8,7 @@
 
 #include "conversation/message_html.h"
 #include "directory/send_key.h"
-#include "main/chat_windows.h"
+#include "program/chat_windows.h"
 #include "session/babillon.h"
 #include "session/command_codes.h"
 #include "widgets/ansi_text.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "directory/notification_sound.h"
-#include "main/window_context.h"
+#include "program/window_context.h"
 #include "session/limited_text.h"
 
 class QLineEdit;

@@ -10,9 +10,9 @@
 
 #include "conversation/message_html.h"
 #include "directory/send_key.h"
-#include "main/chat_windows.h"
-#include "main/ignore_list.h"
-#include "main/program_state.h"
+#include "program/chat_windows.h"
+#include "program/ignore_list.h"
+#include "program/program_state.h"
 #include "session/babillon.h"
 #include "session/command_codes.h"
 #include "widgets/ansi_text.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "main/dispatch_fields.h"
+#include "program/dispatch_fields.h"
 
 namespace {
 

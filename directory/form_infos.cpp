@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "conversation/message_html.h"
-#include "main/chat_windows.h"
+#include "program/chat_windows.h"
 
 namespace {
 

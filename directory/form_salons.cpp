@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "directory/room_names.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "session/babillon.h"
 #include "session/command_codes.h"
 #include "widgets/ansi_text.h"

@@ -4,8 +4,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-#include "main/chat_windows.h"
-#include "main/program_state.h"
+#include "program/chat_windows.h"
+#include "program/program_state.h"
 #include "widgets/ansi_text.h"
 
 void PlayNotificationSound(const std::string& file) {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "main/window_context.h"
+#include "program/window_context.h"
 
 // Plays a sound file without waiting. Windows hold one of these so that tests can watch
 // what would be played.

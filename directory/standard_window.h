@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "main/window_context.h"
+#include "program/window_context.h"
 
 class QCloseEvent;
 

@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "directory/room_names.h"
-#include "main/dispatch_fields.h"
+#include "program/dispatch_fields.h"
 
 namespace {
 

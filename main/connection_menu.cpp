@@ -4,7 +4,7 @@
 #include "config/form_config.h"
 #include "config/form_connex.h"
 #include "main/form_main.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 
 namespace {
 constexpr int kIconConnexion = 0;

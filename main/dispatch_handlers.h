@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "main/dispatch_fields.h"
+#include "program/dispatch_fields.h"
 #include "main/ignore_list.h"
 #include "platform/cp1252.h"
 

@@ -1,9 +1,9 @@
 // Other people: the ignore confirmations, search results and friends.
 #include "directory/form_amis.h"
 #include "directory/form_connectes.h"
-#include "main/chat_windows.h"
+#include "program/chat_windows.h"
 #include "main/dispatch_handlers.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "session/command_codes.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // Private conversations: texts, their senders' details and notices about the partner.
 #include "conversation/form_prive.h"
 #include "directory/form_infos.h"
-#include "main/chat_windows.h"
+#include "program/chat_windows.h"
 #include "main/dispatch_handlers.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "session/command_codes.h"
 
 namespace {

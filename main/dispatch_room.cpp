@@ -2,9 +2,9 @@
 #include "conversation/form_salon.h"
 #include "directory/form_salons.h"
 #include "directory/room_names.h"
-#include "main/chat_windows.h"
+#include "program/chat_windows.h"
 #include "main/dispatch_handlers.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "session/babillon.h"
 #include "session/command_codes.h"
 

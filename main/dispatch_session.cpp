@@ -1,9 +1,9 @@
 // The connection itself: identification, failure, welcome, checks, mode and status.
 #include "directory/form_amis.h"
 #include "directory/form_connectes.h"
-#include "main/chat_windows.h"
+#include "program/chat_windows.h"
 #include "main/dispatch_handlers.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "session/babillon.h"
 #include "session/command_codes.h"
 

@@ -16,7 +16,7 @@
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
 #include "main/dispatcher.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "main/tab_images.h"
 #include "widgets/ansi_text.h"
 #include "widgets/mdi_tab.h"

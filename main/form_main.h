@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "main/chat_windows.h"
-#include "main/window_context.h"
+#include "program/chat_windows.h"
+#include "program/window_context.h"
 #include "session/babillon.h"
 
 class Dispatcher;
@@ -59,6 +59,9 @@ class Tform_main : public QMainWindow, public ChatWindows {
                           const std::string& age, const std::string& sex, const std::string& town,
                           const std::string& first_body, bool own) override;
     void OpenStandardWindows() override;
+    void ToggleIgnore(const std::string& chat_id) override;
+    void ShowProfile(const std::string& alias) override;
+    void ShowMailPage(const std::string& alias) override;
     void CloseAllWindows() override;
     void CreateDebugWindow() override;
     void SetStatusPanel(int panel, const std::string& text) override;
@@ -69,8 +72,6 @@ class Tform_main : public QMainWindow, public ChatWindows {
     // Adds an MDI child to the tab strip; grows the tab panel by a row when the strip now
     // needs one more. Returns the selected tab index.
     int AddTabWindow(QMdiSubWindow* window, int icon);
-    void ShowProfile(const std::string& alias);
-    void ShowMailPage(const std::string& alias);
 
     Tform_browser* NewsWindow();
     Tform_connex* ConnexWindow();

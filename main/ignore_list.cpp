@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "conversation/form_salon.h"
-#include "main/chat_windows.h"
-#include "main/program_state.h"
+#include "program/chat_windows.h"
+#include "program/program_state.h"
 #include "session/babillon.h"
 #include "session/command_codes.h"
 
@@ -23,13 +23,6 @@ void UpdateRoomMember(WindowContext& context, const std::string& chat_id, bool i
 }
 
 }  // namespace
-
-bool IsIgnored(const ProgramState& state, const std::string& chat_id) {
-    // A removed entry leaves a blank slot, which names nobody.
-    if (chat_id.empty()) return false;
-    const auto& list = state.IgnoreList;
-    return std::find(list.begin(), list.end(), chat_id) != list.end();
-}
 
 void AddIgnore(WindowContext& context, const std::string& chat_id) {
     context.state.IgnoreList.push_back(chat_id);

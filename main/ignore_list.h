@@ -3,14 +3,12 @@
 #include <functional>
 #include <string>
 
-#include "main/window_context.h"
+#include "program/ignore_list.h"
+#include "program/window_context.h"
 
 // Sends one chat line; the session's SendLine in the program, a recorder in tests.
 using LineSender = std::function<void(const std::string& line)>;
 
-// The ignore list is ProgramState::IgnoreList: exact, case-sensitive chat ids; removing one
-// blanks its slot, the array never shrinks.
-bool IsIgnored(const ProgramState& state, const std::string& chat_id);
 // Both also update the member in the room window's member table when it is there.
 void AddIgnore(WindowContext& context, const std::string& chat_id);
 void RemoveIgnore(WindowContext& context, const std::string& chat_id);

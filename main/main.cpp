@@ -2,7 +2,7 @@
 #include <QTranslator>
 
 #include "main/form_main.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "main/qt_french.h"
 #include "main/qt_main_thread.h"
 

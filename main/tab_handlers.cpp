@@ -14,7 +14,7 @@
 #include "directory/form_infos.h"
 #include "directory/form_salons.h"
 #include "main/form_main.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "widgets/ansi_text.h"
 #include "widgets/mdi_tab.h"
 

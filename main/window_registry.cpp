@@ -14,7 +14,8 @@
 #include "directory/form_infos.h"
 #include "directory/form_salons.h"
 #include "main/form_main.h"
-#include "main/program_state.h"
+#include "main/ignore_list.h"
+#include "program/program_state.h"
 #include "widgets/ansi_text.h"
 #include "widgets/mdi_tab.h"
 
@@ -128,9 +129,11 @@ void Tform_main::OpenStandardWindows() {
     auto* news = new Tform_browser();
     news->setObjectName("form_news");
     news->setWindowTitle("News");
-    news->btn_close->hide();
+    news->RefuseClose();
     form_news = news;
-    AddTabWindow(AddChild(news, kIconNews), kIconNews);
+    QMdiSubWindow* news_window = AddChild(news, kIconNews);
+    GreyCloseItem(news_window);
+    AddTabWindow(news_window, kIconNews);
     news->Navigate("http://" + state_.Config.AdrID.str() + ":" + state_.Config.PortID.str() +
                    "/news");
 
@@ -220,6 +223,10 @@ Tform_browser* Tform_main::OpenBrowserPage(const QString& caption, int icon,
     page->Navigate(url);
     AddTabWindow(window, icon);
     return page;
+}
+
+void Tform_main::ToggleIgnore(const std::string& chat_id) {
+    ::ToggleIgnore(context_, chat_id);
 }
 
 void Tform_main::ShowProfile(const std::string& alias) {

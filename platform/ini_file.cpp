@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -68,8 +67,35 @@ std::string OneLine(std::string_view text) {
     return out;
 }
 
+// The reasons reach the user in message boxes: French, in Windows-1252.
+std::string FrenchReason(int err) {
+    switch (err) {
+        case EACCES:
+        case EPERM:
+            return "acc\xE8s refus\xE9";
+        case ENOSPC:
+            return "le disque est plein";
+        case EDQUOT:
+            return "le quota du disque est d\xE9pass\xE9";
+        case EFBIG:
+            return "le fichier d\xE9passe la taille permise";
+        case EROFS:
+            return "le disque est en lecture seule";
+        case ENOENT:
+        case ENOTDIR:
+            return "le dossier n'existe pas";
+        case EISDIR:
+            return "un dossier porte ce nom";
+        case EIO:
+            return "erreur d'entr\xE9"
+                   "e-sortie";
+        default:
+            return "erreur syst\xE8me " + std::to_string(err);
+    }
+}
+
 std::string Describe(const std::string& what, const std::string& path, int err) {
-    return what + " " + path + ": " + std::strerror(err);
+    return what + " " + path + " : " + FrenchReason(err);
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -265,7 +291,8 @@ bool IniFile::Save(std::string* error) {
         if (error) *error = std::move(reason);
         return false;
     };
-    if (unreadable_) return fail("cannot read " + path_ + ", not replacing it");
+    if (unreadable_)
+        return fail("Le fichier " + path_ + " est illisible ; il n'est pas remplac\xE9.");
 
     std::string bytes;
     for (const Line& line : lines_) bytes += line.text + line.end;
@@ -274,7 +301,11 @@ bool IniFile::Save(std::string* error) {
     const std::string dir = slash == std::string::npos ? "." : path_.substr(0, slash + 1);
     std::string temp = path_ + ".tmpXXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return fail(Describe("cannot create a file beside", path_, errno));
+    if (fd < 0)
+        return fail(
+            Describe("Impossible de cr\xE9"
+                     "er un fichier \xE0 c\xF4t\xE9 de",
+                     path_, errno));
 
     struct stat old {};
     const mode_t mode = ::stat(path_.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
@@ -286,12 +317,15 @@ bool IniFile::Save(std::string* error) {
     if (::close(fd) != 0 && err == 0) err = errno;
     if (err != 0) {
         ::unlink(temp.c_str());
-        return fail(Describe("cannot write", path_, err));
+        return fail(
+            Describe("Impossible d'\xE9"
+                     "crire",
+                     path_, err));
     }
     if (::rename(temp.c_str(), path_.c_str()) != 0) {
         const int rename_errno = errno;
         ::unlink(temp.c_str());
-        return fail(Describe("cannot replace", path_, rename_errno));
+        return fail(Describe("Impossible de remplacer", path_, rename_errno));
     }
     // The rename itself is durable only once the directory is flushed.
     const int dir_fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -17,7 +17,7 @@
 #include <QTest>
 
 #include "config/settings_store.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "qt_test_support.h"
 #include "temp_dir.h"
 #include "widgets/ansi_text.h"

@@ -12,10 +12,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
 #include "config/identity_store.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "qt_test_support.h"
 #include "session/babillon.h"
 #include "temp_dir.h"
@@ -197,6 +198,22 @@ TEST_F(ConnexDialog, SavingNeedsPseudoAndAlias) {
     EXPECT_EQ(form->focusWidget(), form->text_pseudo);
     EXPECT_EQ(form->list_id_rapide->count(), 0);
     EXPECT_EQ(dir.FileCount(), 0);
+}
+
+// ID.vek that cannot be read (here a folder of that name) is never replaced, and the reason
+// reaches the user in French.
+TEST_F(ConnexDialog, FailedSaveSaysWhyInFrench) {
+    std::filesystem::create_directory(dir.path("ID.vek"));
+    Open();
+    form->text_pseudo->setText("bob");
+    form->text_alias->setText("Bob");
+    BoxAnswerer ok(QMessageBox::Ok);
+    QTest::mouseClick(form->btn_saveid, Qt::LeftButton);
+    EXPECT_EQ(ok.texts,
+              QStringList{QString::fromUtf8("L'identification n'a pas pu être enregistrée.\n"
+                                            "Le fichier %1 est illisible ; il n'est pas remplacé.")
+                              .arg(QString::fromStdString(dir.path("ID.vek")))});
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path("ID.vek")));
 }
 
 TEST_F(ConnexDialog, EnterWithoutServerAddressesAsksForThem) {

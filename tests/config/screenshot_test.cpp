@@ -8,7 +8,7 @@
 #include "config/form_connex.h"
 #include "config/identity_store.h"
 #include "config/settings_store.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "session/babillon.h"
 #include "temp_dir.h"
 

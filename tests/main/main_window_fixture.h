@@ -17,7 +17,7 @@
 #include "directory/form_infos.h"
 #include "directory/form_salons.h"
 #include "main/form_main.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "main/qt_test_app.h"
 #include "platform/exe_dir.h"
 #include "widgets/mdi_tab.h"

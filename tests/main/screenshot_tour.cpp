@@ -17,7 +17,7 @@
 #include "conversation/form_salon.h"
 #include "directory/form_debug.h"
 #include "main/form_main.h"
-#include "main/program_state.h"
+#include "program/program_state.h"
 #include "main/qt_french.h"
 #include "main/qt_main_thread.h"
 #include "main/qt_test_app.h"

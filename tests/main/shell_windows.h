@@ -12,9 +12,9 @@
 #include "directory/form_debug.h"
 #include "directory/form_infos.h"
 #include "directory/form_salons.h"
-#include "main/chat_windows.h"
-#include "main/program_state.h"
-#include "main/window_context.h"
+#include "program/chat_windows.h"
+#include "program/program_state.h"
+#include "program/window_context.h"
 #include "session/babillon.h"
 
 // A window registry over the real child windows, without the main window: each window is a
@@ -68,6 +68,9 @@ class ShellWindows : public ChatWindows {
         amis_ = std::make_unique<Tform_amis>(context_);
         salon_ = std::make_unique<Tform_salon>(context_);
     }
+    void ToggleIgnore(const std::string& chat_id) override { toggled.push_back(chat_id); }
+    void ShowProfile(const std::string& alias) override { profiles.push_back(alias); }
+    void ShowMailPage(const std::string& alias) override { mail_pages.push_back(alias); }
     void CloseAllWindows() override {
         ++all_closed;
         debug_.reset();
@@ -99,6 +102,9 @@ class ShellWindows : public ChatWindows {
     int standard_opened = 0;
     int all_closed = 0;
     int debug_created = 0;
+    std::vector<std::string> toggled;
+    std::vector<std::string> profiles;
+    std::vector<std::string> mail_pages;
 
   private:
     WindowContext context_;

@@ -1,4 +1,8 @@
+#include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 
 #include "auxiliary/form_browser.h"
@@ -104,6 +108,29 @@ TEST_F(MainWindowTest, StandardWindowsTakeTheirFixedTabs) {
     EXPECT_EQ(main().SelectedTab(), 1);
     EXPECT_TRUE(main().MdiArea()->activeSubWindow()->isMaximized());
     EXPECT_EQ(main().NewsWindow()->CurrentUrl().toString(), "http://127.0.0.1:80/news");
+}
+
+// The room, friends and information windows live at fixed tab positions: none of the windows
+// before them may leave the strip, whatever the user tries.
+TEST_F(MainWindowTest, StandardWindowsRefuseToCloseAndKeepTheirTabs) {
+    main().OpenStandardWindows();
+    const std::vector<QWidget*> expected = {main().DebugWindow(),    main().NewsWindow(),
+                                            main().RoomListWindow(), main().SearchWindow(),
+                                            main().InfoWindow(),     main().FriendsWindow(),
+                                            main().RoomWindow()};
+    for (QWidget* form : expected) {
+        auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+        ASSERT_NE(window, nullptr) << form->objectName().toStdString();
+        for (QAction* action : window->systemMenu()->actions()) {
+            if (action->shortcuts().contains(QKeySequence(QKeySequence::Close))) {
+                EXPECT_FALSE(action->isEnabled()) << form->objectName().toStdString();
+            }
+        }
+        EXPECT_FALSE(window->close()) << form->objectName().toStdString();
+    }
+    QCoreApplication::processEvents();
+    ASSERT_EQ(main().Tabs()->Count(), 7);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(FormInTab(i), expected[i]) << "tab " << i;
 }
 
 TEST_F(MainWindowTest, CloseAllWindowsEmptiesTheRegistryAndTheStrip) {

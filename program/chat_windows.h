@@ -10,9 +10,9 @@ class Tform_infos;
 class Tform_amis;
 class Tform_debug;
 
-// What the inbound dispatcher needs of the main window: the window registry, the tab strip
-// and the status bar. Tform_main implements it; every window getter returns nullptr while
-// that window does not exist.
+// What the inbound dispatcher and the windows need of the main window: the window registry,
+// the tab strip, the status bar and the actions on a member. Tform_main implements it; every
+// window getter returns nullptr while that window does not exist.
 class ChatWindows {
 public:
     virtual ~ChatWindows() = default;
@@ -32,6 +32,11 @@ public:
                                   const std::string& town, const std::string& first_body,
                                   bool own) = 0;
     virtual void OpenStandardWindows() = 0;
+    // Flips the chat id in the ignore list, tells the server and updates the room's member.
+    virtual void ToggleIgnore(const std::string& chat_id) = 0;
+    // The service's profile and mail pages of a nickname, in browser pages.
+    virtual void ShowProfile(const std::string& alias) = 0;
+    virtual void ShowMailPage(const std::string& alias) = 0;
     virtual void CloseAllWindows() = 0;
     // Creates the debug window in normal state and adds it to the tab strip with icon 2.
     virtual void CreateDebugWindow() = 0;
