@@ -1,12 +1,21 @@
 // The chat side's answers to each client code.
 #include "server/chat_side.h"
 #include "server/log.h"
+#include "server/phrase.h"
 #include "server/search.h"
 
 namespace babillon {
 namespace {
 
 constexpr size_t kMembersPerLine = 7;
+
+bool RefusedAsTooLong(const Member& member, std::string_view code, std::string_view body) {
+    const size_t length = PhraseLength(body);
+    if (length <= kMaxPhraseLength) return false;
+    Log("chat: ", member.chatid, " sent a \"", code, "\" of ", length, " characters (at most ",
+        kMaxPhraseLength, "); refused");
+    return true;
+}
 
 const std::string& Field(const std::vector<std::string>& fields, size_t index) {
     static const std::string kEmpty;
@@ -95,6 +104,7 @@ void ChatSide::RoomText(Member& member, const Fields&, std::string_view rest) {
         Log("chat: ", member.chatid, " talks outside any room; ignored");
         return;
     }
+    if (RefusedAsTooLong(member, "70", rest)) return;
     SendToRoom(member.room_key,
                "70\t" + member.chatid + "\t0\t" + member.alias + "\t" + CleanField(rest));
 }
@@ -103,6 +113,7 @@ void ChatSide::PrivateText(Member& member, const Fields& fields, std::string_vie
     const std::string& to = Field(fields, 0);
     const std::string body =
         CleanField(rest.size() > to.size() ? rest.substr(to.size() + 1) : std::string_view());
+    if (RefusedAsTooLong(member, "72", body)) return;
     const auto target = members_.find(to);
     if (target == members_.end()) {
         Send(member, "74\t" + to);

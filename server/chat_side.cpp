@@ -191,6 +191,16 @@ std::vector<const Member*> ChatSide::MembersIn(std::string_view room_key) const 
     return in_room;
 }
 
+std::map<std::string, std::string> ChatSide::RoomsWithClients() const {
+    std::map<std::string, std::string> rooms;
+    for (const auto& [chatid, member] : members_) {
+        if (member.client && !member.room_key.empty()) {
+            rooms[member.room_key] = member.room_wire_name;
+        }
+    }
+    return rooms;
+}
+
 int ChatSide::CountIn(std::string_view room_key) const {
     return static_cast<int>(MembersIn(room_key).size());
 }

@@ -58,6 +58,8 @@ class ChatSide {
 
     const Member* FindMember(std::string_view chatid) const;
     std::vector<const Member*> MembersIn(std::string_view room_key) const;
+    // Room key -> wire name of every room where a connected client sits.
+    std::map<std::string, std::string> RoomsWithClients() const;
 
   private:
     struct Client {

@@ -3,18 +3,11 @@
 #include "server/log.h"
 
 namespace babillon {
-namespace {
-
-// A client that floods the simulated members with private messages gets a few answers only.
-constexpr size_t kMaxPendingReplies = 20;
-
-}  // namespace
 
 Demo::Demo(ChatSide& chat) : chat_(chat), random_(std::random_device{}()) {
     chat_.on_simulated_private = [this](const std::string& bot, const std::string& user,
-                                        const std::string&) {
-        if (replies_.size() >= kMaxPendingReplies) return;
-        replies_.push_back({.from = bot, .to = user, .when = Clock::now() + Seconds(2, 6)});
+                                        const std::string& body) {
+        PrivateReceived(bot, user, body, Clock::now());
     };
 }
 
@@ -32,7 +25,7 @@ Clock::time_point Demo::Run(Clock::time_point now) {
         if (bot.chatid.empty()) {
             Arrive(bot, now);
             Talk(bot, Pick(demo::Greetings()));
-        } else if (std::uniform_int_distribution(1, 25)(random_) == 1) {
+        } else if (OneIn(25)) {
             Log("demo: ", bot.character->alias, " leaves for a while");
             chat_.RemoveSimulated(bot.chatid);
             bot.chatid.clear();
@@ -42,18 +35,10 @@ Clock::time_point Demo::Run(Clock::time_point now) {
             const size_t slot = text.find("{}");
             if (slot != std::string::npos) text.replace(slot, 2, SomeoneElseIn(bot));
             Talk(bot, text);
-            bot.next = now + Seconds(8, 30);
+            bot.next = now + Seconds(6, 20);
         }
     }
-    for (auto reply = replies_.begin(); reply != replies_.end();) {
-        if (now < reply->when) {
-            ++reply;
-            continue;
-        }
-        chat_.SayPrivately(reply->from, reply->to,
-                           "0100" + std::string(Pick(demo::PrivateReplies())));
-        reply = replies_.erase(reply);
-    }
+    SendDueReplies(now);
     Clock::time_point next = Clock::time_point::max();
     for (const Bot& bot : bots_) next = std::min(next, bot.next);
     for (const Reply& reply : replies_) next = std::min(next, reply.when);
@@ -69,36 +54,47 @@ void Demo::Arrive(Bot& bot, Clock::time_point now) {
     profile.sex = who.sex;
     bot.chatid = chat_.AddSimulated(profile);
     chat_.Join(bot.chatid, who.room, "0");
-    bot.next = now + Seconds(3, 20);
+    bot.next = now + Seconds(3, 15);
 }
 
 void Demo::Talk(Bot& bot, std::string_view text) {
-    // Mostly spoken ("01"), now and then murmured or shouted.
-    static constexpr std::string_view kEffects[] = {"01", "01", "01", "00", "02"};
-    chat_.SayInRoom(bot.chatid, std::string(Pick(kEffects)) + std::string(bot.character->colour) +
-                                    std::string(text));
+    chat_.SayInRoom(bot.chatid, Coded(bot.character->colour, text));
 }
 
+// Half of the lines meant for someone go to a connected user when there is one, so that the
+// client's highlighting of its own nickname shows up often enough to be seen.
 std::string Demo::SomeoneElseIn(const Bot& bot) {
     const Member* self = chat_.FindMember(bot.chatid);
     std::vector<std::string> others;
+    std::vector<std::string> users;
     if (self != nullptr) {
         for (const Member* member : chat_.MembersIn(self->room_key)) {
-            if (member != self) others.push_back(member->alias);
+            if (member == self) continue;
+            others.push_back(member->alias);
+            if (member->client) users.push_back(member->alias);
         }
     }
+    if (!users.empty() && OneIn(2)) return std::string(Pick(users));
     if (others.empty()) return "tout le monde";
-    return others[std::uniform_int_distribution<size_t>(0, others.size() - 1)(random_)];
+    return std::string(Pick(others));
+}
+
+// Mostly spoken ("01") in the member's own colour; now and then murmured, shouted or waved,
+// in another colour or in "11" (rainbow).
+std::string Demo::Coded(std::string_view usual_colour, std::string_view text) {
+    static constexpr std::string_view kEffects[] = {"01", "01", "01", "00", "02", "03"};
+    static constexpr std::string_view kColours[] = {"00", "01", "02", "03", "04", "05",
+                                                    "06", "07", "08", "09", "10", "11"};
+    const std::string_view colour = OneIn(3) ? Pick(kColours) : usual_colour;
+    return std::string(Pick(kEffects)) + std::string(colour) + std::string(text);
 }
 
 Clock::duration Demo::Seconds(int low, int high) {
     return std::chrono::seconds(std::uniform_int_distribution(low, high)(random_));
 }
 
-template <typename List>
-std::string_view Demo::Pick(const List& list) {
-    const auto size = std::size(list);
-    return list[std::uniform_int_distribution<size_t>(0, size - 1)(random_)];
+bool Demo::OneIn(int chances) {
+    return std::uniform_int_distribution(1, chances)(random_) == 1;
 }
 
 }  // namespace babillon

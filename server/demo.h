@@ -10,7 +10,8 @@
 namespace babillon {
 
 // Simulated members for trying the client by hand: they sit in the rooms, say something now
-// and then, sometimes leave and come back, and answer private messages.
+// and then (with effects, colours, emoticons and pictures), sometimes leave and come back,
+// answer private messages and remote macro calls, and call the user's own macros.
 class Demo {
   public:
     explicit Demo(ChatSide& chat);
@@ -28,15 +29,26 @@ class Demo {
     struct Reply {
         std::string from;
         std::string to;
+        std::string body;
         Clock::time_point when;
     };
 
     void Arrive(Bot& bot, Clock::time_point now);
     void Talk(Bot& bot, std::string_view text);
     std::string SomeoneElseIn(const Bot& bot);
+    std::string Coded(std::string_view usual_colour, std::string_view text);
     Clock::duration Seconds(int low, int high);
+    bool OneIn(int chances);
     template <typename List>
-    std::string_view Pick(const List& list);
+    std::string_view Pick(const List& list) {
+        return list[std::uniform_int_distribution<size_t>(0, std::size(list) - 1)(random_)];
+    }
+
+    // In demo_private.cpp.
+    void PrivateReceived(const std::string& bot_id, const std::string& user,
+                         const std::string& body, Clock::time_point now);
+    void Queue(Reply reply);
+    void SendDueReplies(Clock::time_point now);
 
     ChatSide& chat_;
     std::mt19937 random_;

@@ -21,5 +21,9 @@ std::span<const Character> Characters();
 std::span<const std::string_view> RoomLines();
 std::span<const std::string_view> Greetings();
 std::span<const std::string_view> PrivateReplies();
+// Calls of the user's remote macros, which its client answers on its own.
+std::span<const std::string_view> RemoteCalls();
+// Lines of --flood, each about a hundred bytes.
+std::span<const std::string_view> FloodPhrases();
 
 }  // namespace babillon::demo

@@ -8,6 +8,7 @@
 #include "server/accounts.h"
 #include "server/chat_side.h"
 #include "server/demo.h"
+#include "server/flood.h"
 #include "server/http_side.h"
 #include "server/log.h"
 #include "server/network.h"
@@ -84,6 +85,10 @@ int main(int argc, char** argv) {
         demo.emplace(chat);
         demo->Start(Clock::now());
     }
+    std::optional<Flood> flood;
+    if (options->flood > 0) {
+        flood.emplace(chat, options->flood, Seconds(options->flood_seconds), Clock::now());
+    }
 
     Log("identification site on ", options->bind_address, ":", network.http_port(),
         ", chat server on ", options->bind_address, ":", network.chat_port());
@@ -94,6 +99,7 @@ int main(int argc, char** argv) {
         chat.Tick(now);
         Clock::time_point next = chat.NextDeadline();
         if (demo) next = std::min(next, demo->Run(now));
+        if (flood) next = std::min(next, flood->Run(now));
         return next;
     };
     const auto check_now = [&](Clock::time_point now) {

@@ -20,6 +20,11 @@ Options:
   --check-timeout S     seconds a client has to answer "667" before it is dropped
                         (default 30; 0: nobody is dropped)
   --demo                a few simulated members sit in the rooms and talk
+  --flood N             a simulated member in every room that holds a client says N room
+                        lines per second (1 to 10000), evenly spread over each second, each
+                        line about 100 bytes with emoticons and accents; for measuring the
+                        client under load. A client that does not read is dropped.
+  --flood-seconds S     the flood ends after S seconds (default 0: it never ends)
   --exit-with-stdin     end when standard input closes (used by the tests)
   --help                this text
 
@@ -34,6 +39,11 @@ namespace {
 bool ParsePort(std::string_view text, int& port) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
     return error == std::errc() && end == text.data() + text.size() && port >= 0 && port <= 65535;
+}
+
+bool ParseRate(std::string_view text, int& rate) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), rate);
+    return error == std::errc() && end == text.data() + text.size() && rate >= 1 && rate <= 10000;
 }
 
 bool ParseSeconds(std::string_view text, double& seconds) {
@@ -78,6 +88,10 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
             valid = ParseSeconds(value, options.check_interval);
         } else if (name == "--check-timeout") {
             valid = ParseSeconds(value, options.check_timeout);
+        } else if (name == "--flood") {
+            valid = ParseRate(value, options.flood);
+        } else if (name == "--flood-seconds") {
+            valid = ParseSeconds(value, options.flood_seconds);
         } else {
             error = "unknown option " + std::string(name);
             return std::nullopt;

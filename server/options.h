@@ -13,6 +13,8 @@ struct Options {
     double check_interval = 60;
     double check_timeout = 30;
     bool demo = false;
+    int flood = 0;             // room lines per second to every room with a client; 0: none
+    double flood_seconds = 0;  // 0: the flood never ends
     bool exit_with_stdin = false;
 };
 

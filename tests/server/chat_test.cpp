@@ -3,29 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
-#include "raw_client.h"
-#include "support/babillon_server.h"
+#include "participant.h"
 
 namespace {
-
-struct Participant {
-    std::unique_ptr<raw::LineClient> line;
-    std::string chatid;
-};
-
-// Logs in through the identification site, opens the chat and enters `room`.
-Participant Enter(const BabillonServer& server, const std::string& alias, const std::string& room) {
-    Participant participant;
-    const std::string tempid = raw::LoginForTempId(server.http_port(), "test", alias, room);
-    participant.line = std::make_unique<raw::LineClient>(server.chat_port());
-    participant.chatid = raw::Identify(*participant.line, tempid);
-    participant.line->Send("40\t" + room + "\t0");
-    participant.line->ReadLineStartingWith("40\t");
-    return participant;
-}
 
 TEST(ChatTest, RoomAndPrivateMessagesReachTheirPeople) {
     BabillonServer server({"--check-interval", "0"});
@@ -53,6 +35,52 @@ TEST(ChatTest, RoomAndPrivateMessagesReachTheirPeople) {
     EXPECT_EQ(alice.line->ReadLineStartingWith("85\t"), "85\t1\t" + bob.chatid);
     alice.line->Send("72\t" + bob.chatid + "\t0100Tu es parti ?");
     EXPECT_EQ(alice.line->ReadLineStartingWith("74\t"), "74\t" + bob.chatid);
+}
+
+TEST(ChatTest, TextsLongerThanAThousandCharactersAreRefused) {
+    BabillonServer server({"--check-interval", "0"});
+    Participant alice = Enter(server, "Alice", "Paris");
+    Participant bob = Enter(server, "Bob", "Paris");
+    ASSERT_FALSE(bob.chatid.empty());
+    const auto repeat = [](const std::string& piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i) text += piece;
+        return text;
+    };
+    const std::string e_acute = "\xC3\xA9";
+    struct Case {
+        std::string text;  // after the four code characters
+        bool relayed;
+    };
+    const Case cases[] = {
+        {repeat("a", 1000), true},
+        {repeat("a", 1001), false},
+        {repeat(e_acute, 1000), true},  // 2000 bytes, 1000 characters
+        {repeat(e_acute, 999) + "ab", false},
+    };
+    // Each text is followed by a short one, so the lines that arrive tell whether the long one
+    // went through; a refused text is not echoed to its sender either.
+    for (const Case& c : cases) {
+        alice.line->Send("70\t0100" + c.text);
+        alice.line->Send("70\t0100fin");
+        alice.line->Send("72\t" + bob.chatid + "\t0100" + c.text);
+        alice.line->Send("72\t" + bob.chatid + "\t0100fin");
+        std::vector<std::string> bodies = {"0100fin"};
+        if (c.relayed) bodies.insert(bodies.begin(), "0100" + c.text);
+        for (const std::string& body : bodies) {
+            const std::string said = "70\t" + alice.chatid + "\t0\tAlice\t" + body;
+            EXPECT_EQ(bob.line->ReadLineStartingWith("70\t"), said) << c.text.size();
+            EXPECT_EQ(alice.line->ReadLineStartingWith("70\t"), said) << c.text.size();
+        }
+        for (const std::string& body : bodies) {
+            EXPECT_EQ(bob.line->ReadLineStartingWith("72\t"),
+                      "72\t" + alice.chatid + "\t0\tAlice\t" + body)
+                << c.text.size();
+            EXPECT_EQ(alice.line->ReadLineStartingWith("73\t"),
+                      "73\t" + bob.chatid + "\t0\tBob\t" + body)
+                << c.text.size();
+        }
+    }
 }
 
 TEST(ChatTest, MemberListComesSevenPerLine) {
