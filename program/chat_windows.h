@@ -14,7 +14,7 @@ class Tform_debug;
 // the tab strip, the status bar and the actions on a member. Tform_main implements it; every
 // window getter returns nullptr while that window does not exist.
 class ChatWindows {
-public:
+  public:
     virtual ~ChatWindows() = default;
 
     virtual Tform_debug* DebugWindow() = 0;
