@@ -22,6 +22,8 @@ struct TConfig {
     bool LongPhraseCut = true;
     bool DoNothing = false;
     bool ListPerm = true;
+    // Messages kept in each conversation view; the oldest go first. 0 keeps them all.
+    int MaxMessages = 10000;
     // [Connexion]
     LimitedText<255> AdrID{"127.0.0.1"};
     LimitedText<5> PortID{"80"};

@@ -33,6 +33,7 @@ void ForEachSetting(Record& c, Visit&& visit) {
     visit("General", "LongPhraseCut", c.LongPhraseCut, Write::Always);
     visit("General", "DoNothing", c.DoNothing, Write::Always);
     visit("General", "ListPerm", c.ListPerm, Write::Always);
+    visit("General", "MaxMessages", c.MaxMessages, Write::Always);
     visit("Connexion", "AdrID", c.AdrID, Write::Always);
     visit("Connexion", "PortID", c.PortID, Write::Always);
     visit("Connexion", "AdrChat", c.AdrChat, Write::Always);
@@ -106,6 +107,7 @@ TConfig LoadConfig() {
     for (const std::string& line : ini.SectionLines(kRepPersoSection)) {
         config.RepPerso.push_back(line.substr(line.find('=') + 1));
     }
+    if (config.MaxMessages < 0) config.MaxMessages = TConfig{}.MaxMessages;
     return config;
 }
 

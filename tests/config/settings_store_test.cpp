@@ -22,6 +22,7 @@ TConfig SampleValues() {
     v.LongPhraseCut = false;
     v.DoNothing = true;
     v.ListPerm = false;
+    v.MaxMessages = 0;
     v.AdrID = "id.example";
     v.PortID = "8080";
     v.AdrChat = "chat.example";
@@ -46,7 +47,7 @@ const std::string kSampleFile =
     "[Debug]\r\nShow=1\r\n"
     "[General]\r\nDefColor=5\r\nDefTaille=2\r\nPolice=Verdana\r\nImage=fond.bmp\r\n"
     "Son=/x/ding.wav\r\nActivSon=0\r\nTimeOccupe=12\r\nLongPhraseCut=0\r\nDoNothing=1\r\n"
-    "ListPerm=0\r\n"
+    "ListPerm=0\r\nMaxMessages=0\r\n"
     "[Connexion]\r\nAdrID=id.example\r\nPortID=8080\r\nAdrChat=chat.example\r\n"
     "PortChat=7000\r\nProxyVersion=4A\r\nProxyHTTPAdr=proxy1\r\nProxyHTTPPort=1080\r\n"
     "ProxyTCPAdr=proxy2\r\nProxyTCPPort=1081\r\nProxyIDName=jean\r\nProxyIDPass=secret\r\n"
@@ -70,6 +71,7 @@ TEST(Settings, DefaultsWithoutAFile) {
     EXPECT_EQ(c.DefTaille, 1);
     EXPECT_EQ(c.TimeOccupe, 31);
     EXPECT_TRUE(c.ListPerm);
+    EXPECT_EQ(c.MaxMessages, 10000);
     EXPECT_TRUE(c.RepPerso.empty());
     EXPECT_TRUE(c.ProxyVersion.empty());
 }
@@ -128,7 +130,7 @@ TEST(Settings, BadAndLongValues) {
     TempDataDir dir;
     dir.Write("config.vek",
               "[General]\r\nDefColor=rouge\r\nDefTaille=\r\nActivSon=oui\r\nTimeOccupe= 12 \r\n"
-              "ListPerm=0\r\nShow=1\r\n"
+              "ListPerm=0\r\nShow=1\r\nMaxMessages=-5\r\n"
               "[Connexion]\r\nAdrChat=" +
                   std::string(300, 'c') +
                   "\r\nPortChat=123456\r\nProxyVersion=4AB\r\n"
@@ -141,6 +143,7 @@ TEST(Settings, BadAndLongValues) {
     EXPECT_EQ(c.TimeOccupe, 12);
     EXPECT_FALSE(c.ListPerm);
     EXPECT_FALSE(c.Show);  // in [General], not [Debug]
+    EXPECT_EQ(c.MaxMessages, 10000);
     EXPECT_EQ(c.AdrChat.str(), std::string(255, 'c'));
     EXPECT_EQ(c.PortChat.str(), "12345");
     EXPECT_EQ(c.ProxyVersion.str(), "4A");
