@@ -1,0 +1,83 @@
+#include "conversation/composition_bar.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "conversation/colour_box.h"
+#include "conversation/composition.h"
+
+namespace {
+
+// Enter, or S with Alt and no other modifier.
+bool IsSendKey(const QKeyEvent* key) {
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
+    return key->key() == Qt::Key_S && key->modifiers() == Qt::AltModifier;
+}
+
+}  // namespace
+
+CompositionBar::CompositionBar(QWidget* parent)
+    : QWidget(parent),
+      combo_color(new ColourComboBox(this)),
+      combo_taille(new QComboBox(this)),
+      text_envoi(new QLineEdit(this)),
+      btn_envoyer(new QPushButton(QStringLiteral("Envoyer"), this)) {
+    setObjectName("composition_bar");
+    combo_color->setObjectName("combo_color");
+    combo_taille->setObjectName("combo_taille");
+    text_envoi->setObjectName("text_envoi");
+    btn_envoyer->setObjectName("btn_envoyer");
+
+    combo_taille->addItems(EffectNames());
+    btn_envoyer->setAutoDefault(false);
+    btn_envoyer->setDefault(false);
+    text_envoi->installEventFilter(this);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(combo_color);
+    layout->addWidget(combo_taille);
+    layout->addWidget(text_envoi, 1);
+    layout->addWidget(btn_envoyer);
+
+    connect(combo_color, &QComboBox::currentIndexChanged, this, &CompositionBar::FollowColour);
+    connect(btn_envoyer, &QPushButton::clicked, this, &CompositionBar::SendRequested);
+    FollowColour();
+}
+
+void CompositionBar::ApplyDefaults(int def_color, int def_taille) {
+    if (def_color >= 0 && def_color < combo_color->count()) combo_color->setCurrentIndex(def_color);
+    if (def_taille >= 0 && def_taille < combo_taille->count()) {
+        combo_taille->setCurrentIndex(def_taille);
+    }
+    FollowColour();
+}
+
+std::string CompositionBar::Codes() const {
+    return EffectCode(combo_taille->currentText()) + ColourCode(combo_color->currentText());
+}
+
+QString CompositionBar::Text() const {
+    return text_envoi->text();
+}
+
+void CompositionBar::SetText(const QString& text) {
+    text_envoi->setText(text);
+}
+
+bool CompositionBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text_envoi && event->type() == QEvent::KeyPress &&
+        IsSendKey(static_cast<QKeyEvent*>(event))) {
+        emit SendRequested();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CompositionBar::FollowColour() {
+    QPalette palette = text_envoi->palette();
+    palette.setColor(QPalette::Text, ColourOfName(combo_color->currentText()));
+    text_envoi->setPalette(palette);
+}

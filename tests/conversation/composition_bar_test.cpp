@@ -1,0 +1,69 @@
+#include "conversation/composition_bar.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "conversation/composition.h"
+
+namespace {
+
+QColor TextColour(const CompositionBar& bar) {
+    return bar.text_envoi->palette().color(QPalette::Text);
+}
+
+TEST(CompositionBar, SendKeysAreSwallowed) {
+    CompositionBar bar;
+    QSignalSpy sent(&bar, &CompositionBar::SendRequested);
+    // A key that reaches the input line would show as returnPressed or as typed text.
+    QSignalSpy returned(bar.text_envoi, &QLineEdit::returnPressed);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool sends;
+    } cases[] = {
+        {Qt::Key_Return, Qt::NoModifier, true},
+        {Qt::Key_Enter, Qt::KeypadModifier, true},
+        {Qt::Key_S, Qt::AltModifier, true},
+        {Qt::Key_S, Qt::ControlModifier, false},
+        {Qt::Key_S, Qt::AltModifier | Qt::ShiftModifier, false},
+    };
+    for (const auto& c : cases) {
+        sent.clear();
+        bar.SetText("abc");
+        QTest::keyClick(bar.text_envoi, c.key, c.modifiers);
+        EXPECT_EQ(sent.count(), c.sends ? 1 : 0) << c.key << " " << c.modifiers.toInt();
+        if (c.sends) {
+            EXPECT_EQ(bar.Text(), "abc") << c.key;
+        }
+    }
+    EXPECT_EQ(returned.count(), 0);
+    sent.clear();
+    bar.btn_envoyer->click();
+    EXPECT_EQ(sent.count(), 1);
+    EXPECT_FALSE(bar.btn_envoyer->autoDefault());
+}
+
+TEST(CompositionBar, DefaultsAndTextColour) {
+    CompositionBar bar;
+    bar.ApplyDefaults(3, 2);
+    EXPECT_EQ(bar.combo_color->currentText(), "Rose");
+    EXPECT_EQ(bar.combo_taille->currentText(), "Hurler");
+    EXPECT_EQ(bar.Codes(), "0203");
+    EXPECT_EQ(TextColour(bar), ColourOfName("Rose"));
+
+    bar.ApplyDefaults(12, -1);
+    EXPECT_EQ(bar.Codes(), "0203");
+
+    bar.combo_color->setCurrentIndex(1);
+    EXPECT_EQ(TextColour(bar), QColor(0, 0, 255));
+    bar.combo_color->setCurrentIndex(-1);
+    EXPECT_EQ(bar.Codes(), "0200");
+    EXPECT_EQ(TextColour(bar), QColor(0, 0, 0));
+}
+
+}  // namespace
