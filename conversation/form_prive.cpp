@@ -1,41 +1,36 @@
 #include "conversation/form_prive.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextBrowser>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "conversation/message_html.h"
-#include "directory/send_key.h"
+#include "conversation/composition.h"
+#include "conversation/composition_bar.h"
+#include "conversation/conversation_view.h"
+#include "conversation/macros.h"
+#include "conversation/message_paragraphs.h"
 #include "program/chat_windows.h"
+#include "program/program_state.h"
 #include "session/babillon.h"
-#include "session/command_codes.h"
 #include "widgets/ansi_text.h"
+#include "widgets/babi_rich_view.h"
 
 Tform_prive::Tform_prive(WindowContext& context, QWidget* parent)
     : QWidget(parent),
-      rich_prive(new QTextBrowser(this)),
-      text_envoi(new QLineEdit(this)),
-      btn_envoyer(new QPushButton(QStringLiteral("Envoyer"), this)),
+      rich_prive(NewConversationView("rich_prive", context.state.Config, this)),
+      composition(new CompositionBar(this)),
+      text_envoi(composition->text_envoi),
+      btn_envoyer(composition->btn_envoyer),
       context_(context) {
     setObjectName("form_prive");
-    rich_prive->setObjectName("rich_prive");
-    text_envoi->setObjectName("text_envoi");
-    btn_envoyer->setObjectName("btn_envoyer");
-    rich_prive->setOpenLinks(false);
-    btn_envoyer->setAutoDefault(false);
-    text_envoi->installEventFilter(this);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(text_envoi, 1);
-    bottom->addWidget(btn_envoyer);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(rich_prive, 1);
-    layout->addLayout(bottom);
+    layout->addWidget(composition);
 
-    connect(btn_envoyer, &QPushButton::clicked, this, &Tform_prive::btn_envoyerClick);
+    connect(composition, &CompositionBar::SendRequested, this, &Tform_prive::btn_envoyerClick);
 }
 
 void Tform_prive::SetSoundPlayer(SoundPlayer player) {
@@ -56,17 +51,32 @@ void Tform_prive::SetPartner(const std::string& chat_id, const std::string& alia
 void Tform_prive::AppendPrivateText(const std::string& body, bool own) {
     if (own) {
         const TBabillon& session = context_.session;
-        rich_prive->append(
-            MessageHtml(session.Alias, TBabillon::SexCodeDirect(session.Sexe), body, true));
+        const std::string sex = TBabillon::SexCodeDirect(session.Sexe);
+        rich_prive->AppendParagraph(PrivateMessageParagraph(
+            session.Alias, sex, PrivateLinkTag(session.Age, sex, session.Ville), body, true));
         return;
     }
-    rich_prive->append(MessageHtml(alias_, sex_, body, false));
+    AnswerRemoteMacro(body);
+    rich_prive->AppendParagraph(PrivateMessageParagraph(
+        alias_, sex_, PrivateLinkTag(age_, sex_, town_), body, false));
     RaiseActivityAlert(context_, context_.windows.SelectedTab() == tab_index_, new_text_,
                        play_sound_);
 }
 
+void Tform_prive::AnswerRemoteMacro(const std::string& body) {
+    const std::optional<std::string> answer =
+        RemoteMacroAnswer(context_.state.Macros, body, false);
+    if (!answer) return;
+    SendLines(PrivateMacroLines(*answer, chat_id_.str(), context_.state.Config.LongPhraseCut)
+                  .lines);
+}
+
+void Tform_prive::SendLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) context_.session.SendLine(line);
+}
+
 void Tform_prive::AddNotice(const std::string& text) {
-    rich_prive->append(NoticeHtml(text));
+    rich_prive->AppendParagraph(NoticeParagraph(text));
 }
 
 void Tform_prive::NotifyBusy() {
@@ -89,17 +99,24 @@ void Tform_prive::NotifyIgnored() {
     AddNotice(alias_.str() + " vous a ignor\xE9");
 }
 
-bool Tform_prive::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text_envoi && IsSendKey(event)) {
-        btn_envoyerClick();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
+void Tform_prive::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (defaults_applied_) return;
+    defaults_applied_ = true;
+    composition->ApplyDefaults(context_.state.Config.DefColor, context_.state.Config.DefTaille);
 }
 
 void Tform_prive::btn_envoyerClick() {
-    const std::string text = ToAnsi(text_envoi->text());
-    if (text.empty()) return;
+    const MacroTable& macros = context_.state.Macros;
+    const SendResult result = PrivateSendLines(
+        ToAnsi(composition->Text()), chat_id_.str(), composition->Codes(),
+        context_.state.Config.LongPhraseCut,
+        [&macros](const std::string& name) { return ExpandMacro(macros, name); });
+    if (result.keep_text) {
+        if (!result.refusal.empty()) AddNotice(result.refusal);
+        return;
+    }
     text_envoi->clear();
-    context_.session.SendLine(PrivateTextLine(chat_id_.str(), kPlainSpeech + text));
+    text_envoi->setFocus();
+    SendLines(result.lines);
 }

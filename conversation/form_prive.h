@@ -2,14 +2,16 @@
 
 #include <QWidget>
 #include <string>
+#include <vector>
 
 #include "directory/notification_sound.h"
 #include "program/window_context.h"
 #include "session/limited_text.h"
 
+class BabiRichView;
+class CompositionBar;
 class QLineEdit;
 class QPushButton;
-class QTextBrowser;
 
 // One private conversation with a partner.
 class Tform_prive : public QWidget {
@@ -36,7 +38,8 @@ class Tform_prive : public QWidget {
     void SetNewText(bool flag) { new_text_ = flag; }
     void SetSoundPlayer(SoundPlayer player);
 
-    // own: the user's own message as echoed by the server.
+    // own: the user's own message as echoed by the server. A partner's remote macro call is
+    // answered before the message is shown.
     void AppendPrivateText(const std::string& body, bool own);
     void NotifyBusy();
     void NotifyRefused(const std::string& alias);
@@ -44,15 +47,19 @@ class Tform_prive : public QWidget {
     void NotifyFriendGone();
     void NotifyIgnored();
 
-    QTextBrowser* rich_prive;
+    BabiRichView* rich_prive;
+    CompositionBar* composition;
+    // The composition bar's input line and send button.
     QLineEdit* text_envoi;
     QPushButton* btn_envoyer;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void AddNotice(const std::string& text);
+    void AnswerRemoteMacro(const std::string& body);
+    void SendLines(const std::vector<std::string>& lines);
     void btn_envoyerClick();
 
     WindowContext& context_;
@@ -64,5 +71,6 @@ class Tform_prive : public QWidget {
     int slot_index_ = -1;
     int tab_index_ = -1;
     bool new_text_ = false;
+    bool defaults_applied_ = false;
     SoundPlayer play_sound_;
 };

@@ -1,55 +1,54 @@
 #include "conversation/form_salon.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTextBrowser>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "conversation/message_html.h"
-#include "directory/send_key.h"
+#include "conversation/composition.h"
+#include "conversation/composition_bar.h"
+#include "conversation/conversation_view.h"
+#include "conversation/message_paragraphs.h"
 #include "program/chat_windows.h"
 #include "program/ignore_list.h"
 #include "program/program_state.h"
 #include "session/babillon.h"
-#include "session/command_codes.h"
 #include "widgets/ansi_text.h"
+#include "widgets/babi_rich_view.h"
 
 namespace {
 
 constexpr int kRoomTab = 6;
+// A message body starts with two digits of effect and two of colour.
+constexpr std::size_t kCodePrefixLength = 4;
 
 }  // namespace
 
 Tform_salon::Tform_salon(WindowContext& context, QWidget* parent)
     : StandardWindow(context, parent),
-      rich_salon(new QTextBrowser(this)),
+      rich_salon(NewConversationView("rich_salon", context.state.Config, this)),
       list_membres(new QListWidget(this)),
-      text_envoi(new QLineEdit(this)),
-      btn_envoyer(new QPushButton(QStringLiteral("Envoyer"), this)) {
+      composition(new CompositionBar(this)),
+      text_envoi(composition->text_envoi),
+      btn_envoyer(composition->btn_envoyer) {
     setObjectName("form_salon");
-    rich_salon->setObjectName("rich_salon");
     list_membres->setObjectName("list_membres");
-    text_envoi->setObjectName("text_envoi");
-    btn_envoyer->setObjectName("btn_envoyer");
-    rich_salon->setOpenLinks(false);
-    btn_envoyer->setAutoDefault(false);
-    text_envoi->installEventFilter(this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(rich_salon, 3);
     top->addWidget(list_membres, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(text_envoi, 1);
-    bottom->addWidget(btn_envoyer);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(top, 1);
-    layout->addLayout(bottom);
+    layout->addWidget(composition);
 
-    connect(btn_envoyer, &QPushButton::clicked, this, &Tform_salon::btn_envoyerClick);
+    connect(composition, &CompositionBar::SendRequested, this, &Tform_salon::btn_envoyerClick);
+    connect(rich_salon, &BabiRichView::HotLinkClicked, this,
+            [this](const QString& text, const QString&, Qt::KeyboardModifiers modifiers) {
+                rich_salonJump(text, modifiers);
+            });
 }
 
 void Tform_salon::SetSoundPlayer(SoundPlayer player) {
@@ -60,7 +59,7 @@ void Tform_salon::EnterRoom(const std::string& display_name) {
     setWindowTitle(FromAnsi(display_name));
     members_.Clear();
     list_membres->clear();
-    rich_salon->clear();
+    rich_salon->Clear();
 }
 
 void Tform_salon::SetMembers(const std::vector<std::string>& fields, bool clear) {
@@ -98,8 +97,7 @@ void Tform_salon::AppendRoomText(const std::string& chat_id, const std::string& 
     const std::string& own = context_.session.Alias.str();
     const bool mention = !own.empty() && (body.find(own, kCodePrefixLength) != std::string::npos ||
                                           alias.find(own) != std::string::npos);
-    const MemberRecord sender = members_.Find(chat_id);
-    rich_salon->append(MessageHtml(alias, sender.sex.str(), body, mention));
+    rich_salon->AppendParagraph(RoomMessageParagraph(members_.Find(chat_id), alias, body, mention));
     if (mention) {
         RaiseActivityAlert(context_, context_.windows.SelectedTab() == kRoomTab, new_text_,
                            play_sound_);
@@ -112,17 +110,29 @@ void Tform_salon::ShowHeldTexts() {
     for (const HeldText& text : held) AppendRoomText(text.chat_id, text.alias, text.body);
 }
 
-bool Tform_salon::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text_envoi && IsSendKey(event)) {
-        btn_envoyerClick();
-        return true;
-    }
-    return StandardWindow::eventFilter(watched, event);
+void Tform_salon::showEvent(QShowEvent* event) {
+    StandardWindow::showEvent(event);
+    if (defaults_applied_) return;
+    defaults_applied_ = true;
+    composition->ApplyDefaults(context_.state.Config.DefColor, context_.state.Config.DefTaille);
 }
 
 void Tform_salon::btn_envoyerClick() {
-    const std::string text = ToAnsi(text_envoi->text());
-    if (text.empty()) return;
+    const SendResult result = RoomSendLines(ToAnsi(composition->Text()), composition->Codes(),
+                                            context_.state.Config.LongPhraseCut);
+    text_envoi->setFocus();
+    if (result.keep_text) {
+        if (!result.refusal.empty()) rich_salon->AppendParagraph(NoticeParagraph(result.refusal));
+        return;
+    }
     text_envoi->clear();
-    context_.session.SendLine(RoomTextLine(kPlainSpeech + text));
+    for (const std::string& line : result.lines) context_.session.SendLine(line);
+}
+
+void Tform_salon::rich_salonJump(const QString& link_text, Qt::KeyboardModifiers modifiers) {
+    if (LinkNickname(ToAnsi(link_text)) == context_.session.Alias.str()) return;
+    const QString reply = link_text + QLatin1Char(' ');
+    text_envoi->setText(modifiers & Qt::ControlModifier ? reply + text_envoi->text() : reply);
+    text_envoi->setFocus();
+    text_envoi->end(false);
 }

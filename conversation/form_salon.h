@@ -7,10 +7,11 @@
 #include "directory/notification_sound.h"
 #include "directory/standard_window.h"
 
+class BabiRichView;
+class CompositionBar;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTextBrowser;
 
 // The window of the room the user is in (tab 6).
 class Tform_salon : public StandardWindow {
@@ -43,18 +44,23 @@ class Tform_salon : public StandardWindow {
     void SetNewText(bool flag) { new_text_ = flag; }
     void SetSoundPlayer(SoundPlayer player);
 
-    QTextBrowser* rich_salon;
+    BabiRichView* rich_salon;
     QListWidget* list_membres;
+    CompositionBar* composition;
+    // The composition bar's input line and send button.
     QLineEdit* text_envoi;
     QPushButton* btn_envoyer;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void btn_envoyerClick();
+    // A click on a nickname starts a reply to it; with Control held, adds it to the reply.
+    void rich_salonJump(const QString& link_text, Qt::KeyboardModifiers modifiers);
 
     MemberTable members_;
     bool new_text_ = false;
+    bool defaults_applied_ = false;
     SoundPlayer play_sound_;
 };

@@ -12,12 +12,13 @@
 
 #include "auxiliary/form_splash.h"
 #include "config/form_connex.h"
+#include "config/macro_store.h"
 #include "config/settings_store.h"
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
 #include "main/dispatcher.h"
-#include "program/program_state.h"
 #include "main/tab_images.h"
+#include "program/program_state.h"
 #include "widgets/ansi_text.h"
 #include "widgets/mdi_tab.h"
 
@@ -50,6 +51,7 @@ Tform_main::Tform_main(ProgramState& state, MainWindowOptions options, QWidget* 
     state_.Config.RepPerso.clear();
     state_.Config.PrivateMode = 0;
     state_.Config = LoadConfig();
+    state_.Macros = LoadMacros(MacrosPath());
     WireSession();
     qApp->installEventFilter(this);
     resize(900, 650);

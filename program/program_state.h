@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "config/identity_record.h"
+#include "config/macro_store.h"
 #include "config/settings.h"
 #include "session/limited_text.h"
 
@@ -27,6 +28,8 @@ struct PendingPrivateMessage {
 struct ProgramState {
     TConfig Config;
     IdentityRecord LastIdentity;
+    // The user's own macros from macros.vek; the built-in ones are not in it.
+    MacroTable Macros;
 
     std::string ForcedRoom;
     bool ForcedRoomHop = false;
