@@ -1,7 +1,5 @@
 #include "config/macro_store.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -25,36 +23,10 @@ std::string KeyOf(const std::string& name) {
     return platform::LowerAscii(platform::TrimBlanks(name));
 }
 
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
-}
-
-// The file store reports in English; the user is told in French what most likely stopped it,
-// judged from the state of the file and its directory after the failure.
-std::string SaveFailure(const std::string& path) {
-    std::string reason;
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), R_OK | W_OK) != 0) {
-        reason =
-            "le fichier existant ne peut pas \xEAtre lu ou modifi\xE9, il est laiss\xE9 tel quel.";
-    } else if (::access(DirectoryOf(path).c_str(), F_OK) != 0) {
-        reason = "son dossier n'existe pas.";
-    } else if (::access(DirectoryOf(path).c_str(), W_OK | X_OK) != 0) {
-        reason =
-            "son dossier est prot\xE9g\xE9 en \xE9"
-            "criture.";
-    } else {
-        reason =
-            "l'\xE9"
-            "criture sur le disque a \xE9"
-            "chou\xE9 (disque plein ?).";
-    }
-    return std::string("Impossible d'enregistrer ") + kFileName + " : " + reason;
-}
-
 bool Save(platform::IniFile& ini, std::string* error) {
-    if (ini.Save()) return true;
-    return Fail(error, SaveFailure(ini.Path()));
+    std::string reason;
+    if (ini.Save(&reason)) return true;
+    return Fail(error, reason);
 }
 
 // The key as the INI form reads it back: no "=" inside, no section or comment mark first.

@@ -1,22 +1,12 @@
 #include "conversation/composition_bar.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "conversation/colour_box.h"
 #include "conversation/composition.h"
-
-namespace {
-
-// Enter, or S with Alt and no other modifier.
-bool IsSendKey(const QKeyEvent* key) {
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
-    return key->key() == Qt::Key_S && key->modifiers() == Qt::AltModifier;
-}
-
-}  // namespace
+#include "directory/send_key.h"
 
 CompositionBar::CompositionBar(QWidget* parent)
     : QWidget(parent),
@@ -68,8 +58,7 @@ void CompositionBar::SetText(const QString& text) {
 }
 
 bool CompositionBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text_envoi && event->type() == QEvent::KeyPress &&
-        IsSendKey(static_cast<QKeyEvent*>(event))) {
+    if (watched == text_envoi && IsSendKey(event)) {
         emit SendRequested();
         return true;
     }

@@ -57,7 +57,8 @@ TEST(MacroStore, RefusesWithFrenchReasons) {
 
     error.clear();
     EXPECT_FALSE(AddMacro(dir.path("absent/macros.vek"), "a", "b", &error));
-    EXPECT_EQ(error, "Impossible d'enregistrer macros.vek : son dossier n'existe pas.");
+    EXPECT_EQ(error, "Impossible de cr\xE9" "er un fichier \xE0 c\xF4t\xE9 de " +
+                         dir.path("absent/macros.vek") + " : le dossier n'existe pas");
 }
 
 TEST(Macros, Expansion) {
