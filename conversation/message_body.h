@@ -20,8 +20,8 @@ struct BodyItem {
 };
 
 // Splits a body (the text after its four code digits) into text and pictures. A digit right
-// after a picture code is its colour (or, after "#nn", eaten); the last one or two characters
-// are always text.
+// after a picture code is its colour (or, after "#nn", eaten); where fewer than three
+// characters are left, they are text.
 std::vector<BodyItem> ParseBody(std::string_view body);
 
 // Appends a message as the wire carries it (two digits of effect, two of colour, the text) to

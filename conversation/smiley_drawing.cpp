@@ -80,12 +80,13 @@ void DrawFace(Pen& pen, char nose) {
             pen.Shape({{19, 10}, {19, 1}, {13, 6}}, pen.fill());
             Circle(pen);
             break;
-        case '&':  // a quiff of curly hair
+        case '&':  // curly hair
             Circle(pen);
-            pen.Shape({{7, 9}, {9, 6}, {13, 5}, {17, 6}, {19, 9}, {16, 7}, {13, 8}, {10, 7}},
-                      Qt::black);
-            pen.Outline(11, 1, 16, 6);
-            pen.Outline(15, 2, 19, 6);
+            pen.Ellipse(4, 6, 9, 11, Qt::black);
+            pen.Ellipse(18, 6, 23, 11, Qt::black);
+            pen.Ellipse(6, 2, 11, 7, Qt::black);
+            pen.Ellipse(16, 2, 21, 7, Qt::black);
+            pen.Ellipse(10, 1, 17, 7, Qt::black);
             break;
         case '>':  // a devil: black horns
             pen.Shape({{8, 7}, {4, 4}, {4, 0}, {7, 3}, {11, 5}}, Qt::black);

@@ -19,13 +19,11 @@ TEST(ChatStyles, NamesSizesAndColoursByIndex) {
     const NamedStyle cases[] = {
         {kStyleM_N_Noir, "M_N_Noir", 8, false, QColor(0, 0, 0), false},
         {1, "M_N_Bleau", 8, false, QColor(0, 0, 255), false},
-        {2, "M_N_Rouge", 8, false, QColor(255, 0, 0), false},
         {kStyleP_G_Rouge, "P_G_Rouge", 10, true, QColor(255, 0, 0), false},
         {30, "P_N_Bleu-Nuit", 10, false, QColor(0x1A, 0x1A, 0x8C), false},
         {52, "H_N_Orange", 12, false, QColor(255, 157, 0), false},
         {64, "H_G_Orange", 12, true, QColor(255, 157, 0), false},
         {71, "H_G_Arc-en-ciel", 12, true, QColor(0, 0, 0), false},
-        {72, "Hyper_N_M_Bleu", 8, false, QColor(0, 0, 255), true},
         {kStyleHyper_N_P_Bleu, "Hyper_N_P_Bleu", 10, false, QColor(0, 0, 255), true},
         {kStyleHyper_N_P_Rose, "Hyper_N_P_Rose", 10, false, QColor(255, 0, 200), true},
         {kStyleHyper_N_P_Vert, "Hyper_N_P_Vert", 10, false, QColor(0x9B, 0x9B, 0x14), true},

