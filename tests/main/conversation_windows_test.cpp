@@ -1,0 +1,150 @@
+// The room and private windows driven through their controls, logged in to babillon-server,
+// with a second member ("Bea", a plain line client) in the same room.
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTextDocument>
+#include <future>
+
+#include "config/form_connex.h"
+#include "main/main_window_fixture.h"
+#include "main/qt_main_thread.h"
+#include "server/participant.h"
+#include "widgets/ansi_text.h"
+#include "widgets/babi_rich_view.h"
+
+namespace {
+
+constexpr char kRoom[] = "Salon#Ami";
+
+class ConversationWindowsTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        TestApplication();
+        net::InstallMainThread(&main_thread_);
+        QFile config(data_dir_.filePath("config.vek"));
+        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+        config.write(QString("[Connexion]\r\nAdrID=127.0.0.1\r\nPortID=%1\r\nAdrChat=127.0.0.1\r\n"
+                             "PortChat=%2\r\n")
+                         .arg(server_.http_port())
+                         .arg(server_.chat_port())
+                         .toLatin1());
+        config.close();
+        MainWindowTest::SetUp();
+        LogIn();
+        bea_ = Enter(server_, "Bea", kRoom);
+        ASSERT_FALSE(bea_.chatid.empty());
+    }
+
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        net::InstallMainThread(nullptr);
+    }
+
+    void LogIn() {
+        main().ConnectionAction()->trigger();
+        Tform_connex* dialog = main().ConnexWindow();
+        ASSERT_NE(dialog, nullptr);
+        dialog->text_pseudo->setText("test");
+        dialog->text_alias->setText("Moi");
+        dialog->text_salon->setText(kRoom);
+        dialog->text_pass->setText("test");
+        QTest::keyClick(dialog->text_pass, Qt::Key_Return);
+        ASSERT_TRUE(WaitUntil([&] {
+            return main().RoomWindow() != nullptr && !main().Babillon.ServerId.str().empty() &&
+                   !main().State().WaitingForMembers;
+        }));
+    }
+
+    // The next line Bea receives that starts with prefix. She reads on a thread of her own:
+    // the program's lines need the event loop meanwhile.
+    std::string BeaReads(const std::string& prefix) {
+        auto line = std::async(std::launch::async,
+                               [&] { return bea_.line->ReadLineStartingWith(prefix); });
+        WaitUntil([&] { return line.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+        const std::optional<std::string> read = line.get();
+        return read ? *read : std::string("(nothing)");
+    }
+    std::string Me() const { return window_->Babillon.ServerId.str(); }
+    std::string MyAlias() const { return window_->Babillon.Alias.str(); }
+
+    QtMainThread main_thread_;
+    BabillonServer server_;
+    Participant bea_;
+};
+
+TEST_F(ConversationWindowsTest, RoomTextGoesOutWithTheBoxCodesAndComesBackDrawn) {
+    Tform_salon* room = main().RoomWindow();
+    auto* effect = room->findChild<QComboBox*>("combo_taille");
+    auto* colour = room->findChild<QComboBox*>("combo_color");
+    ASSERT_TRUE(effect && colour);
+    effect->setCurrentText("Hurler");
+    colour->setCurrentText("Rose");
+    room->text_envoi->setText("a\tb :-)3");
+    QTest::keyClick(room->text_envoi, Qt::Key_Return);
+    EXPECT_EQ(BeaReads("70\t" + Me()), "70\t" + Me() + "\t0\t" + MyAlias() + "\t0203ab :-)3");
+    EXPECT_TRUE(room->text_envoi->text().isEmpty());
+
+    // Blanks go out in a room; Alt+S sends as Enter does.
+    room->text_envoi->setText("  ");
+    QTest::keyClick(room->text_envoi, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(BeaReads("70\t" + Me()), "70\t" + Me() + "\t0\t" + MyAlias() + "\t0203  ");
+
+    // The echo: the nickname link, the text and one picture for the emoticon.
+    ASSERT_TRUE(WaitUntil([&] { return room->rich_salon->ParagraphCount() == 2; }));
+    const QString shown = room->rich_salon->toPlainText();
+    EXPECT_TRUE(shown.startsWith(FromAnsi(MyAlias()) + "> ab " + QChar::ObjectReplacementCharacter))
+        << shown.toStdString();
+}
+
+TEST_F(ConversationWindowsTest, LongPhrasesAreCutOrKeptAsTheSettingSays) {
+    Tform_salon* room = main().RoomWindow();
+    const std::string word(9, 'w');
+    std::string text;
+    while (text.size() < 1500) text += word + " ";
+    room->text_envoi->setText(QString::fromStdString(text));
+    QTest::keyClick(room->text_envoi, Qt::Key_Return);
+    const std::string first = BeaReads("70\t" + Me());
+    const std::string second = BeaReads("70\t" + Me());
+    const std::string head = "70\t" + Me() + "\t0\t" + MyAlias() + "\t0100";
+    ASSERT_EQ(first.rfind(head, 0), 0u);
+    ASSERT_EQ(second.rfind(head, 0), 0u);
+    EXPECT_EQ(first.substr(head.size()) + " " + second.substr(head.size()) + " ", text);
+    EXPECT_LE(first.size() - head.size(), 1000u);
+
+    main().State().Config.LongPhraseCut = false;
+    room->text_envoi->setText(QString::fromStdString(text));
+    QTest::keyClick(room->text_envoi, Qt::Key_Return);
+    EXPECT_EQ(ToAnsi(room->text_envoi->text()), text);
+    ASSERT_TRUE(WaitUntil([&] {
+        return room->rich_salon->toPlainText().contains("Phrase trop longue");
+    }));
+}
+
+TEST_F(ConversationWindowsTest, PrivateMacrosLocalAndRemote) {
+    // Bea calls our "version" macro: we answer at once and show her message.
+    bea_.line->Send("72\t" + Me() + "\t0100  #Version ");
+    EXPECT_EQ(BeaReads("72\t" + Me()),
+              "72\t" + Me() + "\t0\t" + MyAlias() + "\t0102Tamaris v1.5K");
+    ASSERT_TRUE(WaitUntil([&] { return main().FindPrivateWindow(bea_.chatid) >= 0; }));
+    Tform_prive* window = main().PrivateWindow(main().FindPrivateWindow(bea_.chatid));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->rich_prive->toPlainText(), "Bea>   #Version ");
+
+    // Our "!" call sends the expansion with its own codes; an unknown name goes as typed.
+    window->text_envoi->setText("! DATE");
+    QTest::keyClick(window->text_envoi, Qt::Key_Return);
+    const std::string date = BeaReads("72\t" + Me());
+    EXPECT_EQ(date.rfind("72\t" + Me() + "\t0\t" + MyAlias() + "\t0102Nous sommes le ", 0), 0u)
+        << date;
+    window->text_envoi->setText("!inconnue");
+    QTest::keyClick(window->text_envoi, Qt::Key_Return);
+    EXPECT_EQ(BeaReads("72\t" + Me()), "72\t" + Me() + "\t0\t" + MyAlias() + "\t0100!inconnue");
+
+    // Blanks are not sent in private and stay in the input line.
+    window->text_envoi->setText("   ");
+    QTest::keyClick(window->text_envoi, Qt::Key_Return);
+    EXPECT_EQ(window->text_envoi->text(), "   ");
+}
+
+}  // namespace
