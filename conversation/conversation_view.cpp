@@ -9,8 +9,7 @@ const RichStyleSheet& ChatStyleSheet() {
     return styles;
 }
 
-BabiRichView* NewConversationView(const char* object_name, const TConfig& config,
-                                  QWidget* parent) {
+BabiRichView* NewConversationView(const char* object_name, const TConfig& config, QWidget* parent) {
     auto* view = new BabiRichView(ChatStyleSheet(), parent);
     view->setObjectName(object_name);
     view->SetPictureSource([](const QString& key) { return CachedPicture(key); });

@@ -9,5 +9,4 @@ const RichStyleSheet& ChatStyleSheet();
 
 // A conversation view over style_chat, drawing emoticons and special pictures from the shared
 // cache, keeping as many messages as the settings say.
-BabiRichView* NewConversationView(const char* object_name, const TConfig& config,
-                                  QWidget* parent);
+BabiRichView* NewConversationView(const char* object_name, const TConfig& config, QWidget* parent);

@@ -57,18 +57,17 @@ void Tform_prive::AppendPrivateText(const std::string& body, bool own) {
         return;
     }
     AnswerRemoteMacro(body);
-    rich_prive->AppendParagraph(PrivateMessageParagraph(
-        alias_, sex_, PrivateLinkTag(age_, sex_, town_), body, false));
+    rich_prive->AppendParagraph(
+        PrivateMessageParagraph(alias_, sex_, PrivateLinkTag(age_, sex_, town_), body, false));
     RaiseActivityAlert(context_, context_.windows.SelectedTab() == tab_index_, new_text_,
                        play_sound_);
 }
 
 void Tform_prive::AnswerRemoteMacro(const std::string& body) {
-    const std::optional<std::string> answer =
-        RemoteMacroAnswer(context_.state.Macros, body, false);
+    const std::optional<std::string> answer = RemoteMacroAnswer(context_.state.Macros, body, false);
     if (!answer) return;
-    SendLines(PrivateMacroLines(*answer, chat_id_.str(), context_.state.Config.LongPhraseCut)
-                  .lines);
+    SendLines(
+        PrivateMacroLines(*answer, chat_id_.str(), context_.state.Config.LongPhraseCut).lines);
 }
 
 void Tform_prive::SendLines(const std::vector<std::string>& lines) {
@@ -108,10 +107,10 @@ void Tform_prive::showEvent(QShowEvent* event) {
 
 void Tform_prive::btn_envoyerClick() {
     const MacroTable& macros = context_.state.Macros;
-    const SendResult result = PrivateSendLines(
-        ToAnsi(composition->Text()), chat_id_.str(), composition->Codes(),
-        context_.state.Config.LongPhraseCut,
-        [&macros](const std::string& name) { return ExpandMacro(macros, name); });
+    const SendResult result =
+        PrivateSendLines(ToAnsi(composition->Text()), chat_id_.str(), composition->Codes(),
+                         context_.state.Config.LongPhraseCut,
+                         [&macros](const std::string& name) { return ExpandMacro(macros, name); });
     if (result.keep_text) {
         if (!result.refusal.empty()) AddNotice(result.refusal);
         return;

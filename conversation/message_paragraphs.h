@@ -12,8 +12,7 @@
 // feed; a sender who is not a member (sex "-2") gives "null\nvert\n? ; ? ; ?\n".
 std::string RoomLinkTag(const MemberRecord& sender);
 // The tag of a private nickname link: colour word, "#", "age ; H ; town".
-std::string PrivateLinkTag(const std::string& age, const std::string& sex,
-                           const std::string& town);
+std::string PrivateLinkTag(const std::string& age, const std::string& sex, const std::string& town);
 
 // "nickname>" as a link coloured by the sender's sex (grey for a non-member), bold when the
 // message mentions the user; a blank; then the body, bold as well on a mention.

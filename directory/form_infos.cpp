@@ -1,10 +1,11 @@
 #include "directory/form_infos.h"
 
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "conversation/message_html.h"
+#include "conversation/conversation_view.h"
+#include "conversation/message_paragraphs.h"
 #include "program/chat_windows.h"
+#include "program/program_state.h"
 
 namespace {
 
@@ -13,11 +14,10 @@ constexpr int kInfoTab = 4;
 }  // namespace
 
 Tform_infos::Tform_infos(WindowContext& context, QWidget* parent)
-    : StandardWindow(context, parent), Rich_Infos(new QTextBrowser(this)) {
+    : StandardWindow(context, parent),
+      Rich_Infos(NewConversationView("Rich_Infos", context.state.Config, this)) {
     setObjectName("form_infos");
     setWindowTitle(QStringLiteral("Infos"));
-    Rich_Infos->setObjectName("Rich_Infos");
-    Rich_Infos->setOpenLinks(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(5, 5, 5, 5);
     layout->addWidget(Rich_Infos);
@@ -28,7 +28,7 @@ void Tform_infos::SetSoundPlayer(SoundPlayer player) {
 }
 
 void Tform_infos::AddInfoLine(const std::string& text) {
-    Rich_Infos->append(NoticeHtml(text));
+    Rich_Infos->AppendParagraph(NoticeParagraph(text));
     RaiseActivityAlert(context_, context_.windows.SelectedTab() == kInfoTab, new_text_,
                        play_sound_);
 }

@@ -5,7 +5,7 @@
 #include "directory/notification_sound.h"
 #include "directory/standard_window.h"
 
-class QTextBrowser;
+class BabiRichView;
 
 // The information window (tab 4): server notices that concern no other window.
 class Tform_infos : public StandardWindow {
@@ -20,7 +20,7 @@ class Tform_infos : public StandardWindow {
     void SetNewText(bool flag) { new_text_ = flag; }
     void SetSoundPlayer(SoundPlayer player);
 
-    QTextBrowser* Rich_Infos;
+    BabiRichView* Rich_Infos;
 
   private:
     bool new_text_ = false;

@@ -13,7 +13,7 @@
 #include "widgets/rich_paragraph.h"
 #include "widgets/rich_text_style.h"
 
-// The conversation view of the room and private windows (Part 3.4): paragraphs of text runs in
+// The conversation view of the room and private windows: paragraphs of text runs in
 // the styles of a shared sheet, pictures named by key and hot links with a tag. Server text is
 // only ever inserted as plain characters, never read as markup.
 //
@@ -68,7 +68,7 @@ class BabiRichView : public QTextBrowser {
     // Drops the cached formats after the style sheet was changed in place.
     void StylesChanged();
 
-    // What the document's formats carry, for printing and export (Part 3.6): whether a
+    // What the document's formats carry, for printing and export: whether a
     // character format is a hot link and its tag, and the key of a picture's image format.
     static bool IsHotLinkFormat(const QTextFormat& format);
     static QString HotLinkTag(const QTextFormat& format);

@@ -35,7 +35,8 @@ TEST(MessageParagraphs, RoomNicknameLinkStyleAndTag) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.sex) + (row.mention ? " mention" : ""));
-        const RichParagraph p = RoomMessageParagraph(Member(row.sex), "Zo\xE9", "0204x", row.mention);
+        const RichParagraph p =
+            RoomMessageParagraph(Member(row.sex), "Zo\xE9", "0204x", row.mention);
         ASSERT_EQ(p.runs.size(), 3u);
         EXPECT_EQ(p.runs[0].kind, RichRun::Kind::HotLink);
         EXPECT_EQ(p.runs[0].text, FromAnsi("Zo\xE9>"));

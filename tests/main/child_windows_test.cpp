@@ -5,6 +5,7 @@
 #include "main/qt_test_app.h"
 #include "main/shell_windows.h"
 #include "widgets/ansi_text.h"
+#include "widgets/babi_rich_view.h"
 
 namespace {
 

@@ -59,9 +59,10 @@ class ConversationWindowsTest : public MainWindowTest {
     // The next line Bea receives that starts with prefix. She reads on a thread of her own:
     // the program's lines need the event loop meanwhile.
     std::string BeaReads(const std::string& prefix) {
-        auto line = std::async(std::launch::async,
-                               [&] { return bea_.line->ReadLineStartingWith(prefix); });
-        WaitUntil([&] { return line.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+        auto line =
+            std::async(std::launch::async, [&] { return bea_.line->ReadLineStartingWith(prefix); });
+        WaitUntil(
+            [&] { return line.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
         const std::optional<std::string> read = line.get();
         return read ? *read : std::string("(nothing)");
     }
@@ -116,20 +117,21 @@ TEST_F(ConversationWindowsTest, LongPhrasesAreCutOrKeptAsTheSettingSays) {
     room->text_envoi->setText(QString::fromStdString(text));
     QTest::keyClick(room->text_envoi, Qt::Key_Return);
     EXPECT_EQ(ToAnsi(room->text_envoi->text()), text);
-    ASSERT_TRUE(WaitUntil([&] {
-        return room->rich_salon->toPlainText().contains("Phrase trop longue");
-    }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return room->rich_salon->toPlainText().contains("Phrase trop longue"); }));
 }
 
 TEST_F(ConversationWindowsTest, PrivateMacrosLocalAndRemote) {
     // Bea calls our "version" macro: we answer at once and show her message.
     bea_.line->Send("72\t" + Me() + "\t0100  #Version ");
-    EXPECT_EQ(BeaReads("72\t" + Me()),
-              "72\t" + Me() + "\t0\t" + MyAlias() + "\t0102Tamaris v1.5K");
+    EXPECT_EQ(BeaReads("72\t" + Me()), "72\t" + Me() + "\t0\t" + MyAlias() + "\t0102Tamaris v1.5K");
     ASSERT_TRUE(WaitUntil([&] { return main().FindPrivateWindow(bea_.chatid) >= 0; }));
     Tform_prive* window = main().PrivateWindow(main().FindPrivateWindow(bea_.chatid));
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->rich_prive->toPlainText(), "Bea>   #Version ");
+    // Her call, then our answer as the server echoes it.
+    const QString expected = "Bea>   #Version \n" + FromAnsi(MyAlias()) + "> Tamaris v1.5K";
+    EXPECT_TRUE(WaitUntil([&] { return window->rich_prive->toPlainText() == expected; }))
+        << window->rich_prive->toPlainText().toStdString();
 
     // Our "!" call sends the expansion with its own codes; an unknown name goes as typed.
     window->text_envoi->setText("! DATE");

@@ -14,6 +14,7 @@
 #include "main/shell_windows.h"
 #include "platform/cp1252.h"
 #include "widgets/ansi_text.h"
+#include "widgets/babi_rich_view.h"
 
 struct TraceLine {
     std::string text;

@@ -95,7 +95,7 @@ class RichViewTest : public ::testing::Test {
     std::unique_ptr<View> view_;
 };
 
-TEST_F(RichViewTest, ViewSettingsOfThePart) {
+TEST_F(RichViewTest, ViewSettings) {
     EXPECT_EQ(doc()->documentMargin(), 5);
     EXPECT_EQ(view_->palette().color(QPalette::Base), QColor(Qt::white));
     EXPECT_TRUE(view_->isReadOnly());
