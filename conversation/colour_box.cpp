@@ -47,6 +47,14 @@ ColourComboBox::ColourComboBox(QWidget* parent) : QComboBox(parent) {
     addItems(ColourNames());
 }
 
+QSize ColourComboBox::sizeHint() const {
+    return QComboBox::sizeHint() + QSize(kSwatchLeft + kSwatchWidth + kTextGap, 0);
+}
+
+QSize ColourComboBox::minimumSizeHint() const {
+    return QComboBox::minimumSizeHint() + QSize(kSwatchLeft + kSwatchWidth + kTextGap, 0);
+}
+
 void ColourComboBox::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionComboBox option;

@@ -22,6 +22,10 @@ class ColourComboBox : public QComboBox {
   public:
     explicit ColourComboBox(QWidget* parent = nullptr);
 
+    // Wide enough for the longest name beside its swatch.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 };

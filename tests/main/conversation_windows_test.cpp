@@ -98,6 +98,21 @@ TEST_F(ConversationWindowsTest, RoomTextGoesOutWithTheBoxCodesAndComesBackDrawn)
         << shown.toStdString();
 }
 
+// A click on a nickname starts a reply to it, with Control adds it before the text; one's own
+// nickname does nothing.
+TEST_F(ConversationWindowsTest, NicknameClicksStartAReply) {
+    Tform_salon* room = main().RoomWindow();
+    const QString tag = FromAnsi(bea_.chatid + "\nrose\n? ; F ; \n");
+    room->text_envoi->setText("salut");
+    emit room->rich_salon->HotLinkClicked("Bea>", tag, Qt::ControlModifier);
+    EXPECT_EQ(room->text_envoi->text(), "Bea> salut");
+    EXPECT_EQ(room->text_envoi->cursorPosition(), room->text_envoi->text().size());
+    emit room->rich_salon->HotLinkClicked("Bea>", tag, Qt::NoModifier);
+    EXPECT_EQ(room->text_envoi->text(), "Bea> ");
+    emit room->rich_salon->HotLinkClicked(FromAnsi(MyAlias()) + ">", tag, Qt::NoModifier);
+    EXPECT_EQ(room->text_envoi->text(), "Bea> ");
+}
+
 TEST_F(ConversationWindowsTest, LongPhrasesAreCutOrKeptAsTheSettingSays) {
     Tform_salon* room = main().RoomWindow();
     const std::string word(9, 'w');

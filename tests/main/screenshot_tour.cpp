@@ -1,5 +1,6 @@
 // Grabs pictures of the program for a person to look at: the connection dialog, the main
-// window after a login against babillon-server --demo, and the debug console.
+// window after a login against babillon-server --demo (room, a private conversation, news),
+// and the debug console.
 // Usage: tamaris_screenshots OUTPUT_DIR
 #include <QAction>
 #include <QComboBox>
@@ -14,14 +15,15 @@
 #include <cstdio>
 
 #include "config/form_connex.h"
+#include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
 #include "directory/form_debug.h"
 #include "main/form_main.h"
-#include "program/program_state.h"
 #include "main/qt_french.h"
 #include "main/qt_main_thread.h"
 #include "main/qt_test_app.h"
 #include "platform/exe_dir.h"
+#include "program/program_state.h"
 #include "support/babillon_server.h"
 #include "widgets/mdi_tab.h"
 
@@ -90,11 +92,33 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     window.Tabs()->SetTabIndex(6);
-    // One line of our own, then let the demo members talk for a moment.
-    window.RoomWindow()->text_envoi->setText(QString::fromUtf8("Bonjour à tous !"));
-    QTest::keyClick(window.RoomWindow()->text_envoi, Qt::Key_Return);
-    QTest::qWait(4000);
+    // Two lines of our own with effects, colours and pictures, then let the demo members talk.
+    Tform_salon* room = window.RoomWindow();
+    const std::pair<const char*, const char*> lines[] = {
+        {"Hurler", "Bleu"},
+        {"Parler", "Arc en ciel"},
+    };
+    const char* texts[] = {"Bonjour à tous :-) ;-)3 8-D #05",
+                           "Arc en ciel pour tout le monde :o)7 #12"};
+    for (int i = 0; i < 2; ++i) {
+        room->findChild<QComboBox*>("combo_taille")->setCurrentText(lines[i].first);
+        room->findChild<QComboBox*>("combo_color")->setCurrentText(lines[i].second);
+        room->text_envoi->setText(QString::fromUtf8(texts[i]));
+        QTest::keyClick(room->text_envoi, Qt::Key_Return);
+    }
+    QTest::qWait(12000);
     ok = Save(&window, out, "salon.png") && ok;
+
+    // A private conversation: the partner's messages, ours in bold, and a notice.
+    const int slot = window.OpenPrivateWindow("julie-9", "Julie", "24", "0", "Lyon",
+                                              "0103Coucou :-) tu viens d'o\xF9 ? #02", false);
+    Tform_prive* prive = window.PrivateWindow(slot);
+    prive->AppendPrivateText("0109Je suis de Rennes ;-) et toi ?", true);
+    prive->AppendPrivateText("0208De Lyon B-)7 #10", false);
+    prive->NotifyBusy();
+    window.Tabs()->SetTabIndex(prive->TabIndex());
+    QTest::qWait(300);
+    ok = Save(&window, out, "prive.png") && ok;
     window.Tabs()->SetTabIndex(1);
     QTest::qWait(200);
     ok = Save(&window, out, "news.png") && ok;
