@@ -36,7 +36,8 @@ std::optional<std::string> RemoteMacroAnswer(const MacroTable& table, const std:
     const std::string body =
         platform::LowerAscii(platform::TrimBlanks(coded_body.substr(kCodeLength)));
     if (!body.starts_with('#')) return std::nullopt;
-    const std::string answer = ExpandMacro(table, platform::TrimBlanks(body.substr(1)));
+    // The name follows the "#" directly: "# version" is a remark, not a call.
+    const std::string answer = ExpandMacro(table, body.substr(1));
     // An answer that starts with "#" would call the partner's macro of that name in turn, and
     // two clients could then answer each other without end. Our answers never call back, so
     // no such chain can pass through us.

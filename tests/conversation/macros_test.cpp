@@ -57,8 +57,10 @@ TEST(MacroStore, RefusesWithFrenchReasons) {
 
     error.clear();
     EXPECT_FALSE(AddMacro(dir.path("absent/macros.vek"), "a", "b", &error));
-    EXPECT_EQ(error, "Impossible de cr\xE9" "er un fichier \xE0 c\xF4t\xE9 de " +
-                         dir.path("absent/macros.vek") + " : le dossier n'existe pas");
+    EXPECT_EQ(error,
+              "Impossible de cr\xE9"
+              "er un fichier \xE0 c\xF4t\xE9 de " +
+                  dir.path("absent/macros.vek") + " : le dossier n'existe pas");
 }
 
 TEST(Macros, Expansion) {
@@ -83,7 +85,7 @@ TEST(Macros, RemoteAnswer) {
         std::optional<std::string> answer;
     } cases[] = {
         {"0102#salut", false, "Bonjour"},       {"0102#Version", false, "Tamaris v1.5K"},
-        {"0102   #SALUT  ", false, "Bonjour"},  {"0102# version", false, "Tamaris v1.5K"},
+        {"0102   #SALUT  ", false, "Bonjour"},  {"0102# version", false, std::nullopt},
         {"0102#salut", true, std::nullopt},     {"0102dis #salut", false, std::nullopt},
         {"0102#inconnue", false, std::nullopt}, {"0102#blanc", false, std::nullopt},
         {"0102#", false, std::nullopt},         {"0102#boucle", false, std::nullopt},
