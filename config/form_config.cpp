@@ -46,10 +46,14 @@ Tform_config::Tform_config(ProgramState& state, QWidget* parent) : QDialog(paren
 
     pages = new QTabWidget(this);
     pages->setObjectName("pages");
-    pages->addTab(BuildGeneralPage(), "General");
-    pages->addTab(BuildConnexionPage(), "Connexion");
-    pages->addTab(BuildEasyPhrasesPage(), "EasyPhrases");
-    pages->addTab(BuildRepondeurPage(), "Répondeur");
+    numbered_pages_ = {{{kPageGeneral, BuildGeneralPage()},
+                        {kPageConnexion, BuildConnexionPage()},
+                        {kPageEasyPhrases, BuildEasyPhrasesPage()},
+                        {kPageRepondeur, BuildRepondeurPage()}}};
+    pages->addTab(numbered_pages_[0].second, "General");
+    pages->addTab(numbered_pages_[1].second, "Connexion");
+    pages->addTab(numbered_pages_[2].second, "EasyPhrases");
+    pages->addTab(numbered_pages_[3].second, "Répondeur");
 
     btn_ok = new QPushButton("OK", this);
     btn_ok->setObjectName("btn_ok");
@@ -81,7 +85,10 @@ Tform_config::Tform_config(ProgramState& state, QWidget* parent) : QDialog(paren
 }
 
 void Tform_config::ShowPage(int page) {
-    pages->setCurrentIndex(page == kPageConnexion ? kPageConnexion : kPageGeneral);
+    pages->setCurrentIndex(0);
+    for (const auto& [number, widget] : numbered_pages_) {
+        if (number == page) pages->setCurrentWidget(widget);
+    }
 }
 
 void Tform_config::showEvent(QShowEvent* event) {

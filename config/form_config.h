@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <array>
+#include <utility>
 
 #include "config/settings.h"
 
@@ -26,11 +27,15 @@ struct ProgramState;
 class Tform_config : public QDialog {
     Q_OBJECT
   public:
+    // Page numbers as the menus and the conversation windows ask for them.
     static constexpr int kPageGeneral = 0;
     static constexpr int kPageConnexion = 1;
+    static constexpr int kPageEasyPhrases = 2;
+    static constexpr int kPageRepondeur = 4;
 
     explicit Tform_config(ProgramState& state, QWidget* parent = nullptr);
 
+    // An unknown page number shows the general page.
     void ShowPage(int page);
 
     // Settings -> controls.
@@ -109,9 +114,11 @@ class Tform_config : public QDialog {
     QWidget* BuildRepondeurPage();
 
     ProgramState& state_;
+    // Each page with the number that ShowPage takes.
+    std::array<std::pair<int, QWidget*>, 4> numbered_pages_{};
 };
 
-// Shows the configuration dialog on a page (Tform_config::kPageGeneral or kPageConnexion):
+// Shows the configuration dialog on a page (one of Tform_config's kPage numbers):
 // creates it into `holder` when there is none, otherwise brings the open one forward on that
 // page.
 Tform_config* ShowConfigDialog(QPointer<Tform_config>& holder, ProgramState& state, int page,

@@ -60,6 +60,9 @@ class Tform_main : public QMainWindow, public ChatWindows {
                           const std::string& first_body, bool own) override;
     void OpenStandardWindows() override;
     void ToggleIgnore(const std::string& chat_id) override;
+    void ShowPrivateWindow(int slot) override;
+    bool IsFriend(const std::string& alias) override;
+    void OpenConfiguration(int page) override;
     void ShowProfile(const std::string& alias) override;
     void ShowMailPage(const std::string& alias) override;
     void CloseAllWindows() override;
@@ -127,8 +130,6 @@ class Tform_main : public QMainWindow, public ChatWindows {
     // Menu commands
     void SM_ConnexionClick();
     void ConfigurationClick();
-    // Shows the configuration dialog on that page, modally when it was not open yet.
-    void OpenConfiguration(int page);
     void AboutClick();
     void QuitClick();
 

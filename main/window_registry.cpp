@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -223,6 +225,17 @@ Tform_browser* Tform_main::OpenBrowserPage(const QString& caption, int icon,
     page->Navigate(url);
     AddTabWindow(window, icon);
     return page;
+}
+
+void Tform_main::ShowPrivateWindow(int slot) {
+    ShowChild(PrivateWindow(slot));
+}
+
+bool Tform_main::IsFriend(const std::string& alias) {
+    if (!form_amis) return false;
+    const auto& friends = form_amis->Friends();
+    return std::any_of(friends.begin(), friends.end(),
+                       [&alias](const FriendRecord& record) { return record.nickname == alias; });
 }
 
 void Tform_main::ToggleIgnore(const std::string& chat_id) {

@@ -34,6 +34,12 @@ class ChatWindows {
     virtual void OpenStandardWindows() = 0;
     // Flips the chat id in the ignore list, tells the server and updates the room's member.
     virtual void ToggleIgnore(const std::string& chat_id) = 0;
+    // Selects the tab of the private window in that slot and brings the window forward.
+    virtual void ShowPrivateWindow(int slot) = 0;
+    // Whether the alias is one of the friends list's (exact comparison).
+    virtual bool IsFriend(const std::string& alias) = 0;
+    // The configuration dialog on one of its pages (Tform_config's page numbers).
+    virtual void OpenConfiguration(int page) = 0;
     // The service's profile and mail pages of a nickname, in browser pages.
     virtual void ShowProfile(const std::string& alias) = 0;
     virtual void ShowMailPage(const std::string& alias) = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -69,6 +70,11 @@ class ShellWindows : public ChatWindows {
         salon_ = std::make_unique<Tform_salon>(context_);
     }
     void ToggleIgnore(const std::string& chat_id) override { toggled.push_back(chat_id); }
+    void ShowPrivateWindow(int slot) override { shown_private = slot; }
+    bool IsFriend(const std::string& alias) override {
+        return std::find(friends.begin(), friends.end(), alias) != friends.end();
+    }
+    void OpenConfiguration(int page) override { configuration_pages.push_back(page); }
     void ShowProfile(const std::string& alias) override { profiles.push_back(alias); }
     void ShowMailPage(const std::string& alias) override { mail_pages.push_back(alias); }
     void CloseAllWindows() override {
@@ -105,6 +111,9 @@ class ShellWindows : public ChatWindows {
     std::vector<std::string> toggled;
     std::vector<std::string> profiles;
     std::vector<std::string> mail_pages;
+    std::vector<std::string> friends;
+    std::vector<int> configuration_pages;
+    int shown_private = -1;
 
   private:
     WindowContext context_;
