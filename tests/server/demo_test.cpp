@@ -49,22 +49,28 @@ TEST(DemoTest, FloodReachesTheRoomSpreadOverEachSecond) {
     for (const std::string& line : lines) EXPECT_TRUE(std::regex_match(line, well_formed)) << line;
 }
 
+struct DemoMember {
+    std::string chatid;
+    std::string alias;
+};
+
+// A simulated member in the room of `me`, taken from its member list; empty when none.
+DemoMember SomeDemoMember(const Participant& me) {
+    me.line->Send("85");
+    const auto list = me.line->ReadLineStartingWith("85\t-1\t");
+    if (!list) return {};
+    const std::vector<std::string> fields = Fields(*list);
+    for (size_t i = 2; i + 2 < fields.size(); i += 7) {
+        if (fields[i] != me.chatid) return {fields[i], fields[i + 2]};
+    }
+    return {};
+}
+
 TEST(DemoTest, MemberAnswersRemoteMacroCallsButNeverAutomaticTexts) {
     BabillonServer server({"--check-interval", "0", "--demo"});
     Participant me = Enter(server, "Moi", "VIP#Babillon");
-    me.line->Send("85");
-    const auto list = me.line->ReadLineStartingWith("85\t-1\t");
-    ASSERT_TRUE(list);
-    const std::vector<std::string> fields = Fields(*list);
-    std::string member;
-    std::string alias;
-    for (size_t i = 2; i + 2 < fields.size() && member.empty(); i += 7) {
-        if (fields[i] != me.chatid) {
-            member = fields[i];
-            alias = fields[i + 2];
-        }
-    }
-    ASSERT_FALSE(member.empty()) << *list;
+    const auto [member, alias] = SomeDemoMember(me);
+    ASSERT_FALSE(member.empty());
 
     // A "0102" text may be a macro answer or the answering machine: answering it could loop.
     me.line->Send("72\t" + member + "\t0102#date");
@@ -73,6 +79,15 @@ TEST(DemoTest, MemberAnswersRemoteMacroCallsButNeverAutomaticTexts) {
     ASSERT_TRUE(answer);
     EXPECT_TRUE(answer->starts_with("72\t" + member + "\t0\t" + alias + "\t0102Tamaris-demo "))
         << *answer;
+}
+
+TEST(DemoTest, MemberAskedToIgnoreTheSenderDoesSo) {
+    BabillonServer server({"--check-interval", "0", "--demo"});
+    Participant me = Enter(server, "Moi", "Salon#Ami#0");
+    const auto [member, alias] = SomeDemoMember(me);
+    ASSERT_FALSE(member.empty());
+    me.line->Send("72\t" + member + "\t0100Vas-y, Ignore-moi !");
+    EXPECT_EQ(me.line->ReadLineStartingWith("76\t"), "76\t6\t" + member + "\t" + alias);
 }
 
 }  // namespace
