@@ -29,8 +29,8 @@ struct ParsedLine {
 
 ParsedLine Parse(std::string_view line) {
     const size_t tab = line.find('\t');
-    ParsedLine parsed{line.substr(0, tab), tab == std::string_view::npos ? "" : line.substr(tab + 1),
-                      {}};
+    ParsedLine parsed{
+        line.substr(0, tab), tab == std::string_view::npos ? "" : line.substr(tab + 1), {}};
     if (!parsed.rest.empty()) parsed.fields = Split(parsed.rest, '\t');
     return parsed;
 }

@@ -15,21 +15,21 @@ struct Name {
 
 // Some first names are worn by both sexes; their members leave the sex unsaid.
 constexpr Name kNames[] = {
-    {"Amélie", Sex::woman},    {"Bruno", Sex::man},      {"Camille", Sex::unknown},
-    {"Chloé", Sex::woman},     {"Damien", Sex::man},     {"Élodie", Sex::woman},
-    {"François", Sex::man},    {"Gaëlle", Sex::woman},   {"Dominique", Sex::unknown},
-    {"Hugo", Sex::man},        {"Inès", Sex::woman},     {"Jérôme", Sex::man},
-    {"Maëlys", Sex::woman},    {"Loïc", Sex::man},       {"Sacha", Sex::unknown},
-    {"Océane", Sex::woman},    {"Noël", Sex::man},       {"Séverine", Sex::woman},
-    {"Rémi", Sex::man},        {"Zoé", Sex::woman},      {"Claude", Sex::unknown},
-    {"Hélène", Sex::woman},    {"Aurélien", Sex::man},   {"Bérénice", Sex::woman},
-    {"Théo", Sex::man},        {"Agnès", Sex::woman},    {"Cédric", Sex::man},
+    {"Amélie", Sex::woman}, {"Bruno", Sex::man},    {"Camille", Sex::unknown},
+    {"Chloé", Sex::woman},  {"Damien", Sex::man},   {"Élodie", Sex::woman},
+    {"François", Sex::man}, {"Gaëlle", Sex::woman}, {"Dominique", Sex::unknown},
+    {"Hugo", Sex::man},     {"Inès", Sex::woman},   {"Jérôme", Sex::man},
+    {"Maëlys", Sex::woman}, {"Loïc", Sex::man},     {"Sacha", Sex::unknown},
+    {"Océane", Sex::woman}, {"Noël", Sex::man},     {"Séverine", Sex::woman},
+    {"Rémi", Sex::man},     {"Zoé", Sex::woman},    {"Claude", Sex::unknown},
+    {"Hélène", Sex::woman}, {"Aurélien", Sex::man}, {"Bérénice", Sex::woman},
+    {"Théo", Sex::man},     {"Agnès", Sex::woman},  {"Cédric", Sex::man},
 };
 
 constexpr std::string_view kTowns[] = {
-    "Besançon", "Orléans",   "Nîmes",         "Évry",      "Saint-Étienne", "Angoulême",
-    "Lyon",     "Pau",       "Aix-en-Provence", "Châteauroux", "Fréjus",    "Montréal",
-    "Brest",    "Colmar",    "Sète",          "Rouen",     "Créteil",       "Lens",
+    "Besançon", "Orléans",         "Nîmes",       "Évry",   "Saint-Étienne", "Angoulême", "Lyon",
+    "Pau",      "Aix-en-Provence", "Châteauroux", "Fréjus", "Montréal",      "Brest",     "Colmar",
+    "Sète",     "Rouen",           "Créteil",     "Lens",
 };
 
 // Three ways users decorate a taken nickname.

@@ -75,8 +75,8 @@ void Demo::SwitchMode(Bot& bot, Clock::time_point now) {
     Log("demo: ", bot.character->alias, " switches to privacy mode ", mode);
     chat_.ActAs(bot.chatid, "26\t" + mode);
     if (bot.character->mode == "64") {
-        chat_.ActAs(bot.chatid, "84\t" + std::string(bot.mode_on ? Pick(demo::BusyReasons())
-                                                                 : "en ligne"));
+        chat_.ActAs(bot.chatid,
+                    "84\t" + std::string(bot.mode_on ? Pick(demo::BusyReasons()) : "en ligne"));
     }
     bot.next_mode_change = now + (bot.mode_on ? Seconds(30, 60) : Seconds(40, 90));
 }

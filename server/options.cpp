@@ -47,8 +47,7 @@ bool ParsePort(std::string_view text, int& port) {
 
 bool ParseCount(std::string_view text, int& count) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
-    return error == std::errc() && end == text.data() + text.size() && count >= 1 &&
-           count <= 10000;
+    return error == std::errc() && end == text.data() + text.size() && count >= 1 && count <= 10000;
 }
 
 bool ParseSeconds(std::string_view text, double& seconds) {

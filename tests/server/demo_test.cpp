@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <chrono>
 #include <regex>
-#include <sstream>
 #include <vector>
 
 #include "participant.h"
@@ -12,13 +11,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::istringstream in(line);
-    for (std::string field; std::getline(in, field, '\t');) fields.push_back(field);
-    return fields;
-}
 
 TEST(DemoTest, FloodReachesTheRoomSpreadOverEachSecond) {
     constexpr int kRate = 200;
