@@ -8,6 +8,11 @@ namespace babillon {
 namespace {
 
 constexpr size_t kMembersPerLine = 7;
+// A client asks for the member list when it enters a room, and again after every change of a
+// list of more than 35 entries. A page holds six lines of seven, 42 members: more than 35, so a
+// client that got a full page asks for the next one. Once everybody was sent, requests get
+// nothing, so a room of N members costs its N records whatever the client asks.
+constexpr size_t kMembersPerPage = 6 * kMembersPerLine;
 
 bool RefusedAsTooLong(const Member& member, std::string_view code, std::string_view body) {
     const size_t length = PhraseLength(body);
@@ -20,6 +25,25 @@ bool RefusedAsTooLong(const Member& member, std::string_view code, std::string_v
 const std::string& Field(const std::vector<std::string>& fields, size_t index) {
     static const std::string kEmpty;
     return index < fields.size() ? fields[index] : kEmpty;
+}
+
+// The lines of one page: the first line of the first page says "-1" (the client empties its
+// list), every other line "0" (added to the list).
+std::vector<std::string> MemberPageLines(const std::vector<const Member*>& page, bool first_page) {
+    std::vector<std::string> lines;
+    std::string line = first_page ? "85\t-1" : "85\t0";
+    size_t on_line = 0;
+    for (const Member* member : page) {
+        if (on_line == kMembersPerLine) {
+            lines.push_back(std::move(line));
+            line = "85\t0";
+            on_line = 0;
+        }
+        line += "\t" + MemberRecord(*member);
+        ++on_line;
+    }
+    if (on_line > 0 || first_page) lines.push_back(std::move(line));
+    return lines;
 }
 
 }  // namespace
@@ -79,24 +103,30 @@ void ChatSide::JoinRoom(Member& member, const Fields& fields, std::string_view) 
         SendToRoom(key, "85\t0\t" + MemberRecord(member), &member);
     }
     Log("chat: ", member.chatid, " enters ", room.wire_name);
+    member.list_cursor = {};
     Send(member, "40\t0\t" + room.wire_name);
 }
 
 void ChatSide::MemberList(Member& member, const Fields&, std::string_view) {
-    const std::vector<const Member*> in_room =
-        member.room_key.empty() ? std::vector<const Member*>{} : MembersIn(member.room_key);
-    std::string line = "85\t-1";
-    size_t on_line = 0;
-    for (const Member* other : in_room) {
-        if (on_line == kMembersPerLine) {
-            Send(member, std::move(line));
-            line = "85\t0";
-            on_line = 0;
+    MemberListCursor& cursor = member.list_cursor;
+    std::vector<const Member*> page;
+    if (!cursor.finished && !member.room_key.empty()) {
+        auto next = cursor.started ? members_.upper_bound(cursor.last_sent) : members_.begin();
+        for (; next != members_.end() && page.size() < kMembersPerPage; ++next) {
+            if (next->second.room_key == member.room_key) page.push_back(&next->second);
         }
-        line += "\t" + MemberRecord(*other);
-        ++on_line;
     }
-    Send(member, std::move(line));
+    const bool first_page = !cursor.started;
+    if (page.empty() && !first_page) {
+        // Later arrivals were announced to it one by one.
+        cursor.finished = true;
+        Log("chat: ", member.chatid, " asks for more members, but all of them were sent");
+        return;
+    }
+    cursor.started = true;
+    cursor.finished = page.size() < kMembersPerPage;
+    if (!page.empty()) cursor.last_sent = page.back()->chatid;
+    for (std::string& line : MemberPageLines(page, first_page)) Send(member, std::move(line));
 }
 
 void ChatSide::RoomText(Member& member, const Fields&, std::string_view rest) {
@@ -148,9 +178,14 @@ void ChatSide::UserInfo(Member& member, const Fields& fields, std::string_view) 
 }
 
 void ChatSide::PrivacyMode(Member& member, const Fields& fields, std::string_view) {
+    const std::string_view status_before = StatusCode(member);
     member.mode = Field(fields, 0);
     Log("chat: ", member.chatid, " privacy mode ", member.mode);
     Send(member, "26\t" + member.mode);
+    // The room lists busy members apart; it hears of the change like of an arrival.
+    if (StatusCode(member) != status_before && !member.room_key.empty()) {
+        SendToRoom(member.room_key, "85\t0\t" + MemberRecord(member));
+    }
 }
 
 void ChatSide::StatusText(Member& member, const Fields&, std::string_view rest) {
@@ -162,6 +197,11 @@ void ChatSide::Ignore(Member& member, const Fields& fields, std::string_view) {
     const std::string& target = Field(fields, 1);
     if (Field(fields, 0) == "1") {
         Send(member, "18\t-1");
+        return;
+    }
+    if (target.empty()) {
+        // Confirming it would put an empty chat id in the client's ignore list.
+        Log("chat: ", member.chatid, " asks to ignore nobody; ignored");
         return;
     }
     Send(member, "18\t-1\t" + target);

@@ -19,13 +19,28 @@ void ChatSide::Connected(ClientId client) {
     transport_.Send(client, "100");
 }
 
+namespace {
+
+struct ParsedLine {
+    std::string_view code;
+    std::string_view rest;  // everything after the code and its TAB
+    std::vector<std::string> fields;
+};
+
+ParsedLine Parse(std::string_view line) {
+    const size_t tab = line.find('\t');
+    ParsedLine parsed{
+        line.substr(0, tab), tab == std::string_view::npos ? "" : line.substr(tab + 1), {}};
+    if (!parsed.rest.empty()) parsed.fields = Split(parsed.rest, '\t');
+    return parsed;
+}
+
+}  // namespace
+
 void ChatSide::LineReceived(ClientId client, std::string_view line) {
     const auto found = clients_.find(client);
     if (found == clients_.end()) return;
-    const size_t tab = line.find('\t');
-    const std::string_view code = line.substr(0, tab);
-    const std::string_view rest = tab == std::string_view::npos ? "" : line.substr(tab + 1);
-    const Fields fields = rest.empty() ? Fields{} : Split(rest, '\t');
+    const auto [code, rest, fields] = Parse(line);
     const std::string& who = found->second.chatid;
     Log("chat: ", who.empty() ? "client " + std::to_string(client) : who, " says \"",
         line.substr(0, 200), line.size() > 200 ? "...\"" : "\"");
@@ -43,14 +58,18 @@ void ChatSide::LineReceived(ClientId client, std::string_view line) {
         return;
     }
     const auto member = members_.find(found->second.chatid);
-    if (member == members_.end()) return;
+    if (member != members_.end()) Dispatch(member->second, code, fields, rest);
+}
+
+void ChatSide::Dispatch(Member& member, std::string_view code, const Fields& fields,
+                        std::string_view rest) {
     const auto& handlers = Handlers();
     const auto handler = handlers.find(code);
     if (handler == handlers.end()) {
-        Log("chat: ", member->second.chatid, " sent unknown code \"", code, "\"; ignored");
+        Log("chat: ", member.chatid, " sent unknown code \"", code, "\"; ignored");
         return;
     }
-    (this->*handler->second)(member->second, fields, rest);
+    (this->*handler->second)(member, fields, rest);
 }
 
 void ChatSide::Disconnected(ClientId client) {
@@ -173,8 +192,13 @@ void ChatSide::Send(const Member& member, std::string line) {
 
 void ChatSide::SendToRoom(std::string_view room_key, const std::string& line,
                           const Member* except) {
-    for (const Member* member : MembersIn(room_key)) {
-        if (member != except) Send(*member, line);
+    // Only clients read lines: walking them rather than every member keeps a room of thousands
+    // of simulated members cheap to fill.
+    for (const auto& [id, client] : clients_) {
+        const Member* member = FindMember(client.chatid);
+        if (member != nullptr && member != except && member->room_key == room_key) {
+            transport_.Send(id, line);
+        }
     }
 }
 
@@ -230,6 +254,13 @@ void ChatSide::Join(const std::string& chatid, std::string_view room, std::strin
 void ChatSide::SayInRoom(const std::string& chatid, std::string_view body) {
     const auto found = members_.find(chatid);
     if (found != members_.end()) RoomText(found->second, {}, body);
+}
+
+void ChatSide::ActAs(const std::string& chatid, std::string_view line) {
+    const auto found = members_.find(chatid);
+    if (found == members_.end()) return;
+    const auto [code, rest, fields] = Parse(line);
+    Dispatch(found->second, code, fields, rest);
 }
 
 void ChatSide::SayPrivately(const std::string& from, const std::string& to, std::string_view body) {

@@ -52,6 +52,8 @@ class ChatSide {
     void Join(const std::string& chatid, std::string_view room, std::string_view kind);
     void SayInRoom(const std::string& chatid, std::string_view body);
     void SayPrivately(const std::string& from, const std::string& to, std::string_view body);
+    // The simulated member sends `line` as a client would ("26\t64", "18\t-1\t<chat id>"...).
+    void ActAs(const std::string& chatid, std::string_view line);
     // Raised when someone writes privately to a simulated member: (to, from, body).
     std::function<void(const std::string&, const std::string&, const std::string&)>
         on_simulated_private;
@@ -70,6 +72,8 @@ class ChatSide {
     using Handler = void (ChatSide::*)(Member&, const Fields&, std::string_view rest);
 
     void Identify(ClientId client, const Fields& fields);
+    void Dispatch(Member& member, std::string_view code, const Fields& fields,
+                  std::string_view rest);
     void Drop(ClientId client, std::string_view reason);
     std::string NewChatId(std::string_view alias);
     Member& AddMember(Member member);

@@ -21,6 +21,9 @@ void Demo::Start(Clock::time_point now) {
 
 Clock::time_point Demo::Run(Clock::time_point now) {
     for (Bot& bot : bots_) {
+        if (!bot.chatid.empty() && !bot.character->mode.empty() && now >= bot.next_mode_change) {
+            SwitchMode(bot, now);
+        }
         if (now < bot.next) continue;
         if (bot.chatid.empty()) {
             Arrive(bot, now);
@@ -40,7 +43,12 @@ Clock::time_point Demo::Run(Clock::time_point now) {
     }
     SendDueReplies(now);
     Clock::time_point next = Clock::time_point::max();
-    for (const Bot& bot : bots_) next = std::min(next, bot.next);
+    for (const Bot& bot : bots_) {
+        next = std::min(next, bot.next);
+        if (!bot.chatid.empty() && !bot.character->mode.empty()) {
+            next = std::min(next, bot.next_mode_change);
+        }
+    }
     for (const Reply& reply : replies_) next = std::min(next, reply.when);
     return next;
 }
@@ -55,6 +63,22 @@ void Demo::Arrive(Bot& bot, Clock::time_point now) {
     bot.chatid = chat_.AddSimulated(profile);
     chat_.Join(bot.chatid, who.room, "0");
     bot.next = now + Seconds(3, 15);
+    // Back with a new chat id: whatever mode and ignore list it had went with the old one.
+    bot.mode_on = false;
+    bot.next_mode_change = now + Seconds(20, 60);
+    bot.ignoring.clear();
+}
+
+void Demo::SwitchMode(Bot& bot, Clock::time_point now) {
+    bot.mode_on = !bot.mode_on;
+    const std::string mode(bot.mode_on ? bot.character->mode : "0");
+    Log("demo: ", bot.character->alias, " switches to privacy mode ", mode);
+    chat_.ActAs(bot.chatid, "26\t" + mode);
+    if (bot.character->mode == "64") {
+        chat_.ActAs(bot.chatid,
+                    "84\t" + std::string(bot.mode_on ? Pick(demo::BusyReasons()) : "en ligne"));
+    }
+    bot.next_mode_change = now + (bot.mode_on ? Seconds(30, 60) : Seconds(40, 90));
 }
 
 void Demo::Talk(Bot& bot, std::string_view text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,8 @@ namespace babillon {
 
 // Simulated members for trying the client by hand: they sit in the rooms, say something now
 // and then (with effects, colours, emoticons and pictures), sometimes leave and come back,
-// answer private messages and remote macro calls, and call the user's own macros.
+// are busy or refuse new private conversations for a while, answer private messages and remote
+// macro calls, call the user's own macros, and ignore whoever asks them to ("ignore-moi").
 class Demo {
   public:
     explicit Demo(ChatSide& chat);
@@ -25,6 +27,9 @@ class Demo {
         const demo::Character* character;
         std::string chatid;  // empty while away
         Clock::time_point next;
+        bool mode_on = false;  // in its character's privacy mode rather than "0"
+        Clock::time_point next_mode_change{};
+        std::set<std::string> ignoring{};  // chat ids it asked the server to ignore
     };
     struct Reply {
         std::string from;
@@ -35,6 +40,7 @@ class Demo {
 
     void Arrive(Bot& bot, Clock::time_point now);
     void Talk(Bot& bot, std::string_view text);
+    void SwitchMode(Bot& bot, Clock::time_point now);
     std::string SomeoneElseIn(const Bot& bot);
     std::string Coded(std::string_view usual_colour, std::string_view text);
     Clock::duration Seconds(int low, int high);

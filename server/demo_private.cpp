@@ -4,6 +4,7 @@
 #include "server/demo.h"
 #include "server/demo_macros.h"
 #include "server/log.h"
+#include "server/text.h"
 
 namespace babillon {
 namespace {
@@ -23,13 +24,23 @@ void Demo::PrivateReceived(const std::string& bot_id, const std::string& user,
                            const std::string& body, Clock::time_point now) {
     const auto bot =
         std::find_if(bots_.begin(), bots_.end(), [&](const Bot& b) { return b.chatid == bot_id; });
-    if (bot == bots_.end() || MayBeAutomatic(body)) return;
+    if (bot == bots_.end() || MayBeAutomatic(body) || bot->ignoring.contains(user)) return;
     const demo::Character& who = *bot->character;
+    if (AsciiLower(body).find("ignore-moi") != std::string::npos) {
+        Log("demo: ", who.alias, " ignores ", user, " as asked");
+        bot->ignoring.insert(user);
+        chat_.ActAs(bot_id, "18\t-1\t" + user);
+        return;
+    }
     if (const auto name = demo::RemoteMacroCall(body)) {
         // Like the client: a known macro is answered at once, an unknown one not at all.
         const std::string expansion = demo::ExpandMacro(
             *name, who, std::chrono::system_clock::to_time_t(std::chrono::system_clock::now()));
         if (!expansion.empty()) Queue({bot_id, user, "0102" + expansion, now});
+        return;
+    }
+    // Busy on the phone: the sender already got the status text from the server.
+    if (const Member* self = chat_.FindMember(bot_id); self != nullptr && self->mode == "64") {
         return;
     }
     const Clock::time_point answer_time = now + Seconds(2, 6);

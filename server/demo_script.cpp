@@ -6,16 +6,16 @@ namespace babillon::demo {
 
 std::span<const Character> Characters() {
     static constexpr Character kCharacters[] = {
-        {"Nina", "24", "Lyon", Sex::woman, "VIP#Babillon", "05"},
-        {"Julien_75", "31", "Paris", Sex::man, "VIP#Babillon", "02"},
-        {"Sophie", "28", "Bordeaux", Sex::woman, "VIP#Babillon", "08"},
-        {"Marco", "35", "Marseille", Sex::man, "Salon#Ami#0", "03"},
-        {"Clémence", "22", "Saint-Étienne", Sex::woman, "Salon#Ami#0", "10"},
-        {"Papy_Jo", "67", "Brest", Sex::man, "Salon#Ami#0", "00"},
-        {"Léa", "19", "Toulouse", Sex::woman, "Rencontres#0", "04"},
-        {"Kévin", "26", "Lille", Sex::man, "Rencontres#0", "06"},
-        {"Manon", "33", "Nantes", Sex::woman, "Accueil#0", "09"},
-        {"Thierry", "45", "Strasbourg", Sex::man, "Accueil#0", "01"},
+        {"Nina", "24", "Lyon", Sex::woman, "VIP#Babillon", "05", ""},
+        {"Julien_75", "31", "Paris", Sex::man, "VIP#Babillon", "02", ""},
+        {"Sophie", "28", "Bordeaux", Sex::woman, "VIP#Babillon", "08", "64"},
+        {"Marco", "35", "Marseille", Sex::man, "Salon#Ami#0", "03", "2"},
+        {"Clémence", "22", "Saint-Étienne", Sex::woman, "Salon#Ami#0", "10", ""},
+        {"Papy_Jo", "67", "Brest", Sex::man, "Salon#Ami#0", "00", "64"},
+        {"Léa", "19", "Toulouse", Sex::woman, "Rencontres#0", "04", ""},
+        {"Kévin", "26", "Lille", Sex::man, "Rencontres#0", "06", "2"},
+        {"Manon", "33", "Nantes", Sex::woman, "Accueil#0", "09", ""},
+        {"Thierry", "45", "Strasbourg", Sex::man, "Accueil#0", "01", "64"},
     };
     return kCharacters;
 }
@@ -79,6 +79,15 @@ std::span<const std::string_view> PrivateReplies() {
 std::span<const std::string_view> RemoteCalls() {
     static constexpr std::string_view kCalls[] = {"#version", "#date", "#time"};
     return kCalls;
+}
+
+std::span<const std::string_view> BusyReasons() {
+    static constexpr std::string_view kLines[] = {
+        "occupé(e) au téléphone",
+        "occupé(e) à table",
+        "occupé(e) : je reviens vite",
+    };
+    return kLines;
 }
 
 std::span<const std::string_view> FloodPhrases() {

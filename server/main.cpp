@@ -7,6 +7,7 @@
 
 #include "server/accounts.h"
 #include "server/chat_side.h"
+#include "server/crowd.h"
 #include "server/demo.h"
 #include "server/flood.h"
 #include "server/http_side.h"
@@ -80,6 +81,7 @@ int main(int argc, char** argv) {
         std::cerr << "babillon-server: " << error << '\n';
         return 1;
     }
+    if (options->crowd > 0) SeatCrowd(chat, rooms, options->crowd);
     std::optional<Demo> demo;
     if (options->demo) {
         demo.emplace(chat);

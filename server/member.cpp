@@ -20,10 +20,13 @@ Sex SexFromProfileCode(std::string_view code) {
     return Sex::unknown;
 }
 
+std::string_view StatusCode(const Member& member) {
+    return member.mode == "64" ? "64" : "0";
+}
+
 std::string MemberRecord(const Member& member) {
-    const std::string status_code = member.mode == "64" ? "64" : "0";
-    return member.chatid + "\t0\t" + member.alias + "\t" + status_code + "\t" + member.age + "\t" +
-           ListSexCode(member.sex) + "\t" + member.town;
+    return member.chatid + "\t0\t" + member.alias + "\t" + std::string(StatusCode(member)) + "\t" +
+           member.age + "\t" + ListSexCode(member.sex) + "\t" + member.town;
 }
 
 std::string CleanField(std::string_view text) {

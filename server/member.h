@@ -11,6 +11,14 @@ namespace babillon {
 
 using ClientId = std::uint64_t;
 
+// How far the member list that a member asks for with "85" has gone in its current room: the
+// first "85" after entering starts it, each further one sends the next page.
+struct MemberListCursor {
+    bool started = false;
+    bool finished = false;
+    std::string last_sent;  // chat id of the last member sent; pages follow chat id order
+};
+
 // A user present on the chat server: a connected client, or a simulated member of the demo
 // (no client).
 struct Member {
@@ -23,6 +31,7 @@ struct Member {
     std::string room_key;            // Rooms::Key of the current room, empty before the first join
     std::string room_wire_name;      // as the server writes it
     std::set<std::string> partners;  // chat ids it has exchanged private messages with
+    MemberListCursor list_cursor;
     Sex sex = Sex::unknown;
     std::optional<ClientId> client;
 };
@@ -31,6 +40,9 @@ struct Member {
 std::string ListSexCode(Sex sex);
 // Sex as the client's profile line and the login form carry it: "1" woman, "0" man.
 Sex SexFromProfileCode(std::string_view code);
+
+// "64" for a busy member, "0" otherwise: what the room's member lists show of the mode.
+std::string_view StatusCode(const Member& member);
 
 // The seven fields of a member in "85": chat id, unused, alias, status code, age, sex, town.
 std::string MemberRecord(const Member& member);

@@ -25,6 +25,10 @@ Options:
                         line about 100 bytes with emoticons and accents; for measuring the
                         client under load. A client that does not read is dropped.
   --flood-seconds S     the flood ends after S seconds (default 0: it never ends)
+  --crowd N             N silent simulated members (1 to 10000) sit in the public room
+                        "Salon Foule" (Salon#Foule#0), with nicknames with accents, ages,
+                        towns, men, women and members of unsaid sex, one in seven busy;
+                        for measuring the client when it enters a big room
   --exit-with-stdin     end when standard input closes (used by the tests)
   --help                this text
 
@@ -41,9 +45,9 @@ bool ParsePort(std::string_view text, int& port) {
     return error == std::errc() && end == text.data() + text.size() && port >= 0 && port <= 65535;
 }
 
-bool ParseRate(std::string_view text, int& rate) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), rate);
-    return error == std::errc() && end == text.data() + text.size() && rate >= 1 && rate <= 10000;
+bool ParseCount(std::string_view text, int& count) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    return error == std::errc() && end == text.data() + text.size() && count >= 1 && count <= 10000;
 }
 
 bool ParseSeconds(std::string_view text, double& seconds) {
@@ -89,9 +93,11 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
         } else if (name == "--check-timeout") {
             valid = ParseSeconds(value, options.check_timeout);
         } else if (name == "--flood") {
-            valid = ParseRate(value, options.flood);
+            valid = ParseCount(value, options.flood);
         } else if (name == "--flood-seconds") {
             valid = ParseSeconds(value, options.flood_seconds);
+        } else if (name == "--crowd") {
+            valid = ParseCount(value, options.crowd);
         } else {
             error = "unknown option " + std::string(name);
             return std::nullopt;

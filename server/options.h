@@ -15,6 +15,7 @@ struct Options {
     bool demo = false;
     int flood = 0;             // room lines per second to every room with a client; 0: none
     double flood_seconds = 0;  // 0: the flood never ends
+    int crowd = 0;             // silent simulated members in the crowd room; 0: none
     bool exit_with_stdin = false;
 };
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <chrono>
 #include <regex>
-#include <sstream>
 #include <vector>
 
 #include "participant.h"
@@ -12,13 +11,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::istringstream in(line);
-    for (std::string field; std::getline(in, field, '\t');) fields.push_back(field);
-    return fields;
-}
 
 TEST(DemoTest, FloodReachesTheRoomSpreadOverEachSecond) {
     constexpr int kRate = 200;
@@ -49,22 +41,28 @@ TEST(DemoTest, FloodReachesTheRoomSpreadOverEachSecond) {
     for (const std::string& line : lines) EXPECT_TRUE(std::regex_match(line, well_formed)) << line;
 }
 
+struct DemoMember {
+    std::string chatid;
+    std::string alias;
+};
+
+// A simulated member in the room of `me`, taken from its member list; empty when none.
+DemoMember SomeDemoMember(const Participant& me) {
+    me.line->Send("85");
+    const auto list = me.line->ReadLineStartingWith("85\t-1\t");
+    if (!list) return {};
+    const std::vector<std::string> fields = Fields(*list);
+    for (size_t i = 2; i + 2 < fields.size(); i += 7) {
+        if (fields[i] != me.chatid) return {fields[i], fields[i + 2]};
+    }
+    return {};
+}
+
 TEST(DemoTest, MemberAnswersRemoteMacroCallsButNeverAutomaticTexts) {
     BabillonServer server({"--check-interval", "0", "--demo"});
     Participant me = Enter(server, "Moi", "VIP#Babillon");
-    me.line->Send("85");
-    const auto list = me.line->ReadLineStartingWith("85\t-1\t");
-    ASSERT_TRUE(list);
-    const std::vector<std::string> fields = Fields(*list);
-    std::string member;
-    std::string alias;
-    for (size_t i = 2; i + 2 < fields.size() && member.empty(); i += 7) {
-        if (fields[i] != me.chatid) {
-            member = fields[i];
-            alias = fields[i + 2];
-        }
-    }
-    ASSERT_FALSE(member.empty()) << *list;
+    const auto [member, alias] = SomeDemoMember(me);
+    ASSERT_FALSE(member.empty());
 
     // A "0102" text may be a macro answer or the answering machine: answering it could loop.
     me.line->Send("72\t" + member + "\t0102#date");
@@ -73,6 +71,15 @@ TEST(DemoTest, MemberAnswersRemoteMacroCallsButNeverAutomaticTexts) {
     ASSERT_TRUE(answer);
     EXPECT_TRUE(answer->starts_with("72\t" + member + "\t0\t" + alias + "\t0102Tamaris-demo "))
         << *answer;
+}
+
+TEST(DemoTest, MemberAskedToIgnoreTheSenderDoesSo) {
+    BabillonServer server({"--check-interval", "0", "--demo"});
+    Participant me = Enter(server, "Moi", "Salon#Ami#0");
+    const auto [member, alias] = SomeDemoMember(me);
+    ASSERT_FALSE(member.empty());
+    me.line->Send("72\t" + member + "\t0100Vas-y, Ignore-moi !");
+    EXPECT_EQ(me.line->ReadLineStartingWith("76\t"), "76\t6\t" + member + "\t" + alias);
 }
 
 }  // namespace
