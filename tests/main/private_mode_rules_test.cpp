@@ -32,14 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
     Modes, PrivateModeRules,
     ::testing::Values(
         ModeCase{"same mode", kModeNormal, kModeNormal, "en ligne", "", "", {}, ""},
-        ModeCase{"busy again", kModeBusy, kModeBusy, kBusy, "en ligne", "x", {}, "en ligne"},
         // Nothing was saved: the user's status stays.
         ModeCase{"no new privates from normal", kModeNormal, kModeNoNewPrivate, "en ligne",
                  "", "", {"26\t2"}, ""},
         ModeCase{"normal from answering machine", kModeAnsweringMachine, kModeNormal,
                  "au travail", "", "", {"26\t0"}, ""},
-        ModeCase{"no new privates, empty status", kModeNormal, kModeNoNewPrivate, "", "", "",
-                 {"26\t2"}, ""},
         ModeCase{"busy, blanks around the reason", kModeNormal, kModeBusy, "en ligne", "",
                  "  en r\xE9union\t ", {"26\t64", "84\t" + kBusy + "en r\xE9union"}, "en ligne"},
         ModeCase{"busy, no reason", kModeAnsweringMachine, kModeBusy, "au travail", "", "",

@@ -33,36 +33,6 @@ class PrivateWindowTest : public DispatcherTest {
     std::vector<std::string> played;
 };
 
-TEST_F(PrivateWindowTest, ButtonsCarryTheirCaptionsAndStates) {
-    Tform_prive* window = Open("0");
-    struct Expected {
-        const char* name;
-        const char* caption;
-        bool enabled;
-        bool hidden;
-    };
-    const Expected buttons[] = {
-        {"btn_profil", "Profil ...", true, false},
-        {"btn_mail", "Envoyer E-Mail", true, false},
-        {"btn_ignorer", "Ignorer ...", true, false},
-        {"btn_close", "Fermer la fenêtre", true, false},
-        {"FlatButton5", "Terminer", true, false},
-        {"btn_play", "Pause / Lecture", true, false},
-        {"FlatButton2", "Imprimer", false, false},
-        {"FlatButton3", "Exporter", false, false},
-        {"FlatButton4", "Insérer Macro / EasyPhrase", true, false},
-        {"FlatButton1", "Insérer un smiley", false, false},
-        {"FlatButton6", "Dialoguer", false, true},
-    };
-    for (const Expected& expected : buttons) {
-        QAbstractButton* button = Button(window, expected.name);
-        ASSERT_NE(button, nullptr) << expected.name;
-        EXPECT_EQ(button->text(), QString::fromUtf8(expected.caption)) << expected.name;
-        EXPECT_EQ(button->isEnabled(), expected.enabled) << expected.name;
-        EXPECT_EQ(button->isHidden(), expected.hidden) << expected.name;
-    }
-}
-
 TEST_F(PrivateWindowTest, PartnerButtonsActOnThePartner) {
     Tform_prive* window = Open("0");
     QTest::mouseClick(Button(window, "btn_profil"), Qt::LeftButton);
@@ -87,15 +57,6 @@ TEST_F(PrivateWindowTest, PauseButtonStopsAndResumesScrolling) {
     QTest::mouseClick(play, Qt::LeftButton);
     EXPECT_TRUE(window->rich_prive->AutoScroll());
     EXPECT_EQ(play->icon().pixmap(16).toImage(), glyph(QStyle::SP_MediaPause));
-}
-
-TEST_F(PrivateWindowTest, CloseButtonsCloseTheWindow) {
-    for (const char* name : {"btn_close", "FlatButton5"}) {
-        Tform_prive* window = Open("1");
-        window->show();
-        QTest::mouseClick(Button(window, name), Qt::LeftButton);
-        EXPECT_FALSE(window->isVisible()) << name;
-    }
 }
 
 TEST_F(PrivateWindowTest, HoveredNicknameShowsTheDetailsTintedBySex) {
@@ -124,14 +85,6 @@ TEST_F(PrivateWindowTest, HoveredNicknameShowsTheDetailsTintedBySex) {
         emit window->rich_prive->HotLinkLeft();
         EXPECT_FALSE(hint->IsShown());
     }
-}
-
-TEST_F(PrivateWindowTest, NoDetailsForAWindowOutsideItsSlot) {
-    Tform_prive* window = Open("0");
-    Activate(window);
-    window->SetSlotIndex(5);
-    emit window->rich_prive->HotLinkHovered("Bea>", "rose#24 ; F ; Lyon", QPoint(10, 10));
-    EXPECT_FALSE(window->Hint()->IsShown());
 }
 
 TEST_F(PrivateWindowTest, NoticesAreBoldRedParagraphsOfTheirOwn) {
