@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -10,10 +11,15 @@
 
 class BabiRichView;
 class CompositionBar;
+class HintWindow;
+class PartnerPanel;
 class QLineEdit;
+class QMdiSubWindow;
 class QPushButton;
+class QToolButton;
 
-// One private conversation with a partner.
+// One private conversation with a partner: the conversation view with its tool buttons, the
+// partner panel at the right and the composition bar at the bottom.
 class Tform_prive : public QWidget {
     Q_OBJECT
   public:
@@ -39,7 +45,7 @@ class Tform_prive : public QWidget {
     void SetSoundPlayer(SoundPlayer player);
 
     // own: the user's own message as echoed by the server. A partner's remote macro call is
-    // answered before the message is shown.
+    // answered before the message is shown; the answering machine replies after it.
     void AppendPrivateText(const std::string& body, bool own);
     void NotifyBusy();
     void NotifyRefused(const std::string& alias);
@@ -47,22 +53,41 @@ class Tform_prive : public QWidget {
     void NotifyFriendGone();
     void NotifyIgnored();
 
+    // The active MDI child inside the main window, the active window when on its own.
+    bool IsActiveConversation() const;
+    HintWindow* Hint() const { return hint_; }
+
     BabiRichView* rich_prive;
     CompositionBar* composition;
+    PartnerPanel* partner;
     // The composition bar's input line and send button.
     QLineEdit* text_envoi;
     QPushButton* btn_envoyer;
+    QToolButton* btn_play;
+    QToolButton* btn_close;
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
+    QToolButton* NewToolButton(const char* name, const QString& caption);
+    QWidget* BuildToolBar();
     void AddNotice(const std::string& text);
     void AnswerRemoteMacro(const std::string& body);
+    void AnswerMachineReply(const std::string& body);
     void SendLines(const std::vector<std::string>& lines);
+    void FollowSubWindow();
+    void Activated();
+
     void btn_envoyerClick();
+    void btn_playClick();
+    void btn_closeClick();
+    void rich_priveRVMouseMove(const QString& tag, const QPoint& global_pos);
 
     WindowContext& context_;
+    HintWindow* hint_;
+    QPointer<QMdiSubWindow> sub_window_;
     LimitedText<20> chat_id_;
     LimitedText<35> alias_;
     LimitedText<5> age_;

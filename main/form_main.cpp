@@ -17,6 +17,7 @@
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
 #include "main/dispatcher.h"
+#include "main/idle_watch.h"
 #include "main/tab_images.h"
 #include "program/program_state.h"
 #include "widgets/ansi_text.h"
@@ -53,6 +54,7 @@ Tform_main::Tform_main(ProgramState& state, MainWindowOptions options, QWidget* 
     state_.Config = LoadConfig();
     state_.Macros = LoadMacros(MacrosPath());
     WireSession();
+    WatchIdleness();
     qApp->installEventFilter(this);
     resize(900, 650);
 }

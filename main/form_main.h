@@ -13,6 +13,7 @@
 #include "session/babillon.h"
 
 class Dispatcher;
+class IdleWatch;
 class MDITab;
 class QAction;
 class QActionGroup;
@@ -88,6 +89,8 @@ class Tform_main : public QMainWindow, public ChatWindows {
     QString StatusPanelText(int panel) const;
     QAction* ConnectionAction() { return SM_Connexion; }
     QMenu* PrivateMenu() { return Menu_Prives; }
+    // One minute of TimeOccupe, in milliseconds; tests shorten it.
+    void SetAutoBusyMinute(int milliseconds);
     ProgramState& State() { return state_; }
     WindowContext& Context() { return context_; }
 
@@ -133,6 +136,21 @@ class Tform_main : public QMainWindow, public ChatWindows {
     void AboutClick();
     void QuitClick();
 
+    // The private-message modes menu
+    void FonctionnementNormal1Click();
+    void Pasdenouveaupriv1Click();
+    void Occupe1Click();
+    void Repondeur1Click();
+    void Configurationdurpondeur1Click();
+    // Checks the mode's item, sets the mode and the busy flag and tells the server; nothing
+    // when the mode is already the current one. send false changes only our side.
+    void ChoosePrivateMode(int mode, const std::string& reason, bool send = true);
+    std::string AskBusyReason();
+    // TimeOccupe: busy after the user left the program alone, back on their next input.
+    void WatchIdleness();
+    void UserIdle();
+    void UserBack();
+
     // Session events
     void BabillonConnect();
     void BabillonConnected();
@@ -176,4 +194,11 @@ class Tform_main : public QMainWindow, public ChatWindows {
     QAction* SM_A_Amis = nullptr;
     QAction* SM_A_Salon = nullptr;
     QMenu* Menu_Prives = nullptr;
+    // The four items of the private-message modes, by mode.
+    std::array<QAction*, 4> PrivateModeItems{};
+
+    std::unique_ptr<IdleWatch> idle_watch_;
+    int auto_busy_minute_ms_ = 60000;
+    // The mode the automatic busy mode left, -1 while it is not on.
+    int auto_busy_from_ = -1;
 };

@@ -102,20 +102,28 @@ void Tform_main::BuildPrivateMenu() {
     Menu_Prives->setEnabled(false);
     auto* modes = new QActionGroup(Menu_Prives);
     modes->setExclusive(true);
-    const std::array<std::pair<const char*, const char*>, 4> items = {{
-        {"FonctionnementNormal1", "Fonctionnement Normal"},
-        {"Pasdenouveaupriv1", "Pas de nouveau privé"},
-        {"Occupe1", "Occupé(e) ..."},
-        {"Repondeur1", "Répondeur"},
+    struct ModeItem {
+        const char* name;
+        const char* caption;
+        void (Tform_main::*handler)();
+    };
+    const std::array<ModeItem, 4> items = {{
+        {"FonctionnementNormal1", "Fonctionnement Normal", &Tform_main::FonctionnementNormal1Click},
+        {"Pasdenouveaupriv1", "Pas de nouveau privé", &Tform_main::Pasdenouveaupriv1Click},
+        {"Occupe1", "Occupé(e) ...", &Tform_main::Occupe1Click},
+        {"Repondeur1", "Répondeur", &Tform_main::Repondeur1Click},
     }};
-    for (const auto& [name, caption] : items) {
-        QAction* action = AddItem(Menu_Prives, name, caption);
+    for (std::size_t mode = 0; mode < items.size(); ++mode) {
+        QAction* action = AddItem(Menu_Prives, items[mode].name, items[mode].caption);
         action->setCheckable(true);
         modes->addAction(action);
+        connect(action, &QAction::triggered, this, items[mode].handler);
+        PrivateModeItems[mode] = action;
     }
-    modes->actions().front()->setChecked(true);
+    PrivateModeItems[0]->setChecked(true);
     Menu_Prives->addSeparator();
-    AddItem(Menu_Prives, "Configurationdurpondeur1", "Configuration du répondeur ...");
+    connect(AddItem(Menu_Prives, "Configurationdurpondeur1", "Configuration du répondeur ..."),
+            &QAction::triggered, this, &Tform_main::Configurationdurpondeur1Click);
 }
 
 void Tform_main::BuildWindowsMenu() {

@@ -205,6 +205,8 @@ int Tform_main::OpenPrivateWindow(const std::string& chat_id, const std::string&
     form->SetPartner(chat_id, alias, age, sex, town);
     form->SetSlotIndex(slot);
     QMdiSubWindow* window = AddChild(form, kIconPrivate);
+    // Its own buttons end the conversation.
+    GreyCloseItem(window);
     if (!first_body.empty()) form->AppendPrivateText(first_body, own);
     form->SetTabIndex(AddTabWindow(window, kIconPrivate));
     return slot;

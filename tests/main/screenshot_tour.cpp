@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -37,6 +38,19 @@ bool Save(QWidget* widget, const QDir& dir, const char* name) {
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// The reason box of the busy mode, as its menu item shows it; cancelled afterwards.
+bool SaveReasonBox(Tform_main& window, const QDir& dir) {
+    bool saved = false;
+    QTimer::singleShot(300, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            saved = Save(box, dir, "raison.png");
+            box->close();
+        }
+    });
+    window.findChild<QAction*>("Occupe1")->trigger();
+    return saved;
 }
 
 }  // namespace
@@ -119,6 +133,7 @@ int main(int argc, char* argv[]) {
     window.Tabs()->SetTabIndex(prive->TabIndex());
     QTest::qWait(300);
     ok = Save(&window, out, "prive.png") && ok;
+    ok = SaveReasonBox(window, out) && ok;
     window.Tabs()->SetTabIndex(1);
     QTest::qWait(200);
     ok = Save(&window, out, "news.png") && ok;

@@ -8,6 +8,7 @@
 #include "auxiliary/form_browser.h"
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
+#include "conversation/partner_panel.h"
 #include "directory/form_amis.h"
 #include "directory/form_debug.h"
 #include "directory/form_infos.h"
@@ -45,7 +46,7 @@ TEST_F(MainWindowTest, ClosedPrivateWindowLeavesAnEmptySlotAndNewOnesGoAtTheEnd)
     EXPECT_EQ(main().Tabs()->Caption(1), "Alice");
 
     // The tab goes with the close, before the window is destroyed.
-    alice->parentWidget()->close();
+    QTest::mouseClick(alice->partner->FlatButton5, Qt::LeftButton);
     ASSERT_EQ(main().Tabs()->Count(), 2);
     EXPECT_EQ(FormInTab(1), main().PrivateWindow(1));
     ASSERT_TRUE(WaitUntil([&] { return main().PrivateWindow(0) == nullptr; }));

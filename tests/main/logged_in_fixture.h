@@ -1,0 +1,72 @@
+#pragma once
+
+// A shown main window logged in to babillon-server as "Moi", with a second member ("Bea", a
+// plain line client) in the same room.
+#include <QFile>
+#include <QLineEdit>
+#include <future>
+#include <optional>
+
+#include "config/form_connex.h"
+#include "main/main_window_fixture.h"
+#include "main/qt_main_thread.h"
+#include "server/participant.h"
+
+inline constexpr char kRoom[] = "Salon#Ami";
+
+class LoggedInTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        TestApplication();
+        net::InstallMainThread(&main_thread_);
+        QFile config(data_dir_.filePath("config.vek"));
+        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+        config.write(QString("[Connexion]\r\nAdrID=127.0.0.1\r\nPortID=%1\r\nAdrChat=127.0.0.1\r\n"
+                             "PortChat=%2\r\n")
+                         .arg(server_.http_port())
+                         .arg(server_.chat_port())
+                         .toLatin1());
+        config.close();
+        MainWindowTest::SetUp();
+        LogIn();
+        bea_ = Enter(server_, "Bea", kRoom);
+        ASSERT_FALSE(bea_.chatid.empty());
+    }
+
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        net::InstallMainThread(nullptr);
+    }
+
+    void LogIn() {
+        main().ConnectionAction()->trigger();
+        Tform_connex* dialog = main().ConnexWindow();
+        ASSERT_NE(dialog, nullptr);
+        dialog->text_pseudo->setText("test");
+        dialog->text_alias->setText("Moi");
+        dialog->text_salon->setText(kRoom);
+        dialog->text_pass->setText("test");
+        QTest::keyClick(dialog->text_pass, Qt::Key_Return);
+        ASSERT_TRUE(WaitUntil([&] {
+            return main().RoomWindow() != nullptr && !main().Babillon.ServerId.str().empty() &&
+                   !main().State().WaitingForMembers;
+        }));
+    }
+
+    // The next line Bea receives that starts with prefix. She reads on a thread of her own:
+    // the program's lines need the event loop meanwhile.
+    std::string BeaReads(const std::string& prefix) {
+        auto line =
+            std::async(std::launch::async, [&] { return bea_.line->ReadLineStartingWith(prefix); });
+        WaitUntil(
+            [&] { return line.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+        const std::optional<std::string> read = line.get();
+        return read ? *read : std::string("(nothing)");
+    }
+    std::string Me() const { return window_->Babillon.ServerId.str(); }
+    std::string MyAlias() const { return window_->Babillon.Alias.str(); }
+
+    QtMainThread main_thread_;
+    BabillonServer server_;
+    Participant bea_;
+};
