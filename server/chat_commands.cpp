@@ -8,6 +8,9 @@ namespace babillon {
 namespace {
 
 constexpr size_t kMembersPerLine = 7;
+// A member list request gets at most this many members: the client asks again while its list
+// holds more than 35, so a page must hold more than that for a large room to come in full.
+constexpr size_t kMembersPerAnswer = 6 * kMembersPerLine;
 
 bool RefusedAsTooLong(const Member& member, std::string_view code, std::string_view body) {
     const size_t length = PhraseLength(body);
@@ -72,6 +75,8 @@ void ChatSide::SendRoomList(const Member& member, std::string_view code,
 void ChatSide::JoinRoom(Member& member, const Fields& fields, std::string_view) {
     const Room& room = rooms_.Resolve(Field(fields, 0), Field(fields, 1), member.alias);
     const std::string key = Rooms::Key(room.wire_name);
+    // Entering, even the same room again, starts the member list afresh.
+    member.listed.clear();
     if (member.room_key != key) {
         LeaveRoom(member);
         member.room_key = key;
@@ -82,12 +87,18 @@ void ChatSide::JoinRoom(Member& member, const Fields& fields, std::string_view) 
     Send(member, "40\t0\t" + room.wire_name);
 }
 
+// The first request after entering a room starts the list (sub-code -1); each further one
+// gets the next members not listed yet, and nothing once every member was.
 void ChatSide::MemberList(Member& member, const Fields&, std::string_view) {
     const std::vector<const Member*> in_room =
         member.room_key.empty() ? std::vector<const Member*>{} : MembersIn(member.room_key);
-    std::string line = "85\t-1";
+    const bool first = member.listed.empty();
+    std::string line = first ? "85\t-1" : "85\t0";
     size_t on_line = 0;
+    size_t answered = 0;
     for (const Member* other : in_room) {
+        if (answered == kMembersPerAnswer) break;
+        if (!member.listed.insert(other->chatid).second) continue;
         if (on_line == kMembersPerLine) {
             Send(member, std::move(line));
             line = "85\t0";
@@ -95,8 +106,9 @@ void ChatSide::MemberList(Member& member, const Fields&, std::string_view) {
         }
         line += "\t" + MemberRecord(*other);
         ++on_line;
+        ++answered;
     }
-    Send(member, std::move(line));
+    if (first || answered > 0) Send(member, std::move(line));
 }
 
 void ChatSide::RoomText(Member& member, const Fields&, std::string_view rest) {

@@ -23,6 +23,7 @@ struct Member {
     std::string room_key;            // Rooms::Key of the current room, empty before the first join
     std::string room_wire_name;      // as the server writes it
     std::set<std::string> partners;  // chat ids it has exchanged private messages with
+    std::set<std::string> listed;    // chat ids its member list requests gave since it entered
     Sex sex = Sex::unknown;
     std::optional<ClientId> client;
 };

@@ -104,6 +104,34 @@ TEST(ChatTest, MemberListComesSevenPerLine) {
     }
 }
 
+// A large room comes a page per request; once everybody was listed a request gets no answer.
+TEST(ChatTest, LargeMemberListComesAPagePerRequest) {
+    BabillonServer server({"--check-interval", "0"});
+    std::vector<Participant> people;
+    for (int i = 0; i < 50; ++i)
+        people.push_back(Enter(server, "membre" + std::to_string(i), "Paris"));
+    Participant& last = people.back();
+    auto members_in = [](const std::string& line) {
+        return (std::count(line.begin(), line.end(), '\t') - 1) / 7;
+    };
+    long listed = 0;
+    last.line->Send("85");
+    for (int line = 0; line < 6; ++line) {
+        const auto read = last.line->ReadLineStartingWith(line == 0 ? "85\t-1\t" : "85\t0\t");
+        ASSERT_TRUE(read);
+        listed += members_in(*read);
+    }
+    EXPECT_EQ(listed, 42);
+    last.line->Send("85");
+    const auto rest = last.line->ReadLineStartingWith("85\t0\t");
+    ASSERT_TRUE(rest);
+    EXPECT_EQ(members_in(*rest), 8);
+    last.line->Send("85");
+    last.line->Send("199");
+    // The next line is the answer to 199: the third request had nothing left to give.
+    EXPECT_EQ(last.line->ReadLineStartingWith(""), "199\t1");
+}
+
 TEST(ChatTest, ClientThatDoesNotAnswer667IsDropped) {
     BabillonServer server({"--check-interval", "0", "--check-timeout", "2"});
     Participant awake = Enter(server, "Eveille", "Aide");
