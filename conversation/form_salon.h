@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "conversation/member_list.h"
 #include "conversation/member_table.h"
 #include "directory/notification_sound.h"
 #include "directory/standard_window.h"
@@ -113,7 +112,6 @@ class Tform_salon : public StandardWindow {
     void ShowPlayState();
 
     MemberTable members_;
-    MemberListBuilder list_builder_;
     MemberListModel* list_model_;
     HintWindow* hint_;
     // The entry under the last right click, for the context menu.

@@ -43,17 +43,15 @@ MemberRecord Tform_salon::FindMember(const std::string& chat_id) const {
 
 void Tform_salon::RebuildMemberList() {
     const std::optional<MemberRecord> selected = SelectedMember();
-    MemberListing list = list_builder_.Build(members_);
-    const std::string room = std::move(context_.state.RoomCounts.room);
-    context_.state.RoomCounts = list.counts;
-    context_.state.RoomCounts.room = room;
-    panel_header_membres->setText(FromAnsi(MemberCountsCaption(list.counts)));
-    list_model_->SetEntries(std::move(list.entries));
+    RoomCounts counts = list_model_->Rebuild(members_);
+    counts.room = std::move(context_.state.RoomCounts.room);
+    context_.state.RoomCounts = counts;
+    panel_header_membres->setText(FromAnsi(MemberCountsCaption(counts)));
     if (selected) {
         const int row = list_model_->RowOfKey(selected->key);
         if (row >= 0) list_membres->setCurrentIndex(list_model_->index(row));
     }
-    if (static_cast<std::size_t>(list.counts.entries) > kMembersPerAnswer) {
+    if (static_cast<std::size_t>(counts.entries) > kMembersPerAnswer) {
         SendLine(MemberListLine());
     }
 }

@@ -11,16 +11,14 @@ const std::string kIgnoredDisplay =
     "Personne ignor\xE9"
     "e";
 
-enum Group { kWomen, kMen, kUnknown, kIgnored, kGroupCount };
-
-Group GroupOf(const MemberRecord& member) {
+MemberGroup GroupOf(const MemberRecord& member) {
     if (member.status == "2") return kIgnored;
     if (member.sex == "1") return kMen;
     if (member.sex == "0") return kWomen;
     return kUnknown;
 }
 
-std::string ColourWord(const MemberRecord& member, Group group) {
+std::string ColourWord(const MemberRecord& member, MemberGroup group) {
     if (group == kIgnored) return "gris";
     if (member.status == "1") return "oran";
     if (group == kMen) return "bleu";
@@ -28,17 +26,25 @@ std::string ColourWord(const MemberRecord& member, Group group) {
     return "vert";
 }
 
-std::string Display(const MemberRecord& member, Group group) {
-    static const std::array<std::string, kGroupCount> separators{" ; F ; ", " ; H ; ", " ; I ; ",
+std::string Display(const MemberRecord& member, MemberGroup group) {
+    static const std::array<std::string, kMemberGroupCount> separators{" ; F ; ", " ; H ; ", " ; I ; ",
                                                                  ""};
     if (group == kIgnored) return kIgnoredDisplay;
     return member.age.str() + separators[group] + member.town.str();
 }
 
-std::string EntryOf(const MemberRecord& member, Group group) {
-    return member.nickname.str() + '\n' + ColourWord(member, group) + '\n' +
-           Display(member, group) + '\n' + member.key.str() + '\n' + member.age.str() + '\n' +
-           member.sex.str() + '\n' + member.town.str() + '\n';
+std::string EntryOf(const MemberRecord& member, MemberGroup group) {
+    const std::string colour = ColourWord(member, group);
+    const std::string display = Display(member, group);
+    std::string entry;
+    entry.reserve(member.nickname.size() + colour.size() + display.size() + member.key.size() +
+                  member.age.size() + member.sex.size() + member.town.size() + 7);
+    for (const std::string* field : {&member.nickname.str(), &colour, &display, &member.key.str(),
+                                     &member.age.str(), &member.sex.str(), &member.town.str()}) {
+        entry += *field;
+        entry += '\n';
+    }
+    return entry;
 }
 
 }  // namespace
@@ -47,24 +53,25 @@ std::string MemberEntry(const MemberRecord& member) {
     return EntryOf(member, GroupOf(member));
 }
 
-MemberRecord ParseMemberEntry(const std::string& entry) {
-    std::array<std::string, 7> fields;
+std::string_view MemberEntryField(std::string_view entry, int n) {
     std::size_t start = 0;
-    for (std::string& field : fields) {
-        if (start >= entry.size()) break;
-        std::size_t end = entry.find('\n', start);
-        if (end == std::string::npos) end = entry.size();
-        field = entry.substr(start, end - start);
-        start = end + 1;
+    for (int i = 0; i < n; ++i) {
+        start = entry.find('\n', start);
+        if (start == std::string_view::npos) return {};
+        ++start;
     }
+    return entry.substr(start, entry.find('\n', start) - start);
+}
+
+MemberRecord ParseMemberEntry(std::string_view entry) {
     MemberRecord member;
-    member.nickname = fields[0];
-    member.colour = fields[1];
-    member.display = fields[2];
-    member.key = fields[3];
-    member.age = fields[4];
-    member.sex = fields[5];
-    member.town = fields[6];
+    member.nickname = MemberEntryField(entry, 0);
+    member.colour = MemberEntryField(entry, 1);
+    member.display = MemberEntryField(entry, 2);
+    member.key = MemberEntryField(entry, 3);
+    member.age = MemberEntryField(entry, 4);
+    member.sex = MemberEntryField(entry, 5);
+    member.town = MemberEntryField(entry, 6);
     return member;
 }
 
@@ -79,36 +86,65 @@ MemberListBuilder::MemberListBuilder() {
     collator_.setCaseSensitivity(Qt::CaseInsensitive);
 }
 
-MemberListing MemberListBuilder::Build(const MemberTable& table) {
-    struct Sortable {
-        const std::string* entry;
-        const QCollatorSortKey* key;
-    };
-    std::unordered_map<std::string, QCollatorSortKey> kept;
-    std::array<std::vector<Sortable>, kGroupCount> groups;
-    MemberListing list;
-    for (const MemberRecord& member : table.Slots()) {
-        if (IsRemovedSlot(member)) continue;
-        const Group group = GroupOf(member);
-        std::string entry = EntryOf(member, group);
-        auto cached = sort_keys_.find(entry);
-        auto placed =
-            cached != sort_keys_.end()
-                ? kept.emplace(std::move(entry), std::move(cached->second)).first
-                : kept.emplace(entry, collator_.sortKey(FromAnsi(entry).toLower())).first;
+MemberListBuilder::SortedEntry MemberListBuilder::EntryOfSlot(const MemberTable& table,
+                                                              std::size_t slot) {
+    const unsigned revision = table.Revision(slot);
+    if (slot < slots_.size() && slots_[slot].revision == revision) return slots_[slot].entry;
+    const MemberRecord& member = table.Slots()[slot];
+    const MemberGroup group = GroupOf(member);
+    std::string entry = EntryOf(member, group);
+    auto found = sort_keys_.find(entry);
+    if (found == sort_keys_.end()) {
+        QCollatorSortKey key = collator_.sortKey(FromAnsi(entry).toLower());
         // Element addresses of an unordered_map survive its rehashing.
-        groups[group].push_back({&placed->first, &placed->second});
-        if (group == kMen) ++list.counts.men;
-        if (group == kWomen) ++list.counts.women;
-        if (group == kUnknown) ++list.counts.unknown;
+        found = sort_keys_.emplace(std::move(entry), SortKey{std::move(key), group, 0}).first;
+        fresh_[group].push_back(&*found);
     }
-    for (auto& group : groups) {
-        std::sort(group.begin(), group.end(), [](const Sortable& a, const Sortable& b) {
-            return a.key->compare(*b.key) < 0;
-        });
-        for (const Sortable& item : group) list.entries.push_back(*item.entry);
+    if (slot >= slots_.size()) slots_.resize(slot + 1);
+    slots_[slot] = {revision, &*found};
+    return &*found;
+}
+
+MemberListing MemberListBuilder::Build(const MemberTable& table) {
+    if (table.Epoch() != table_epoch_) {
+        table_epoch_ = table.Epoch();
+        slots_.clear();
+    }
+    ++generation_;
+    MemberListing list;
+    for (std::size_t slot = 0; slot < table.Slots().size(); ++slot) {
+        if (IsRemovedSlot(table.Slots()[slot])) continue;
+        SortKey& key = EntryOfSlot(table, slot)->second;
+        key.generation = generation_;
+        if (key.group == kMen) ++list.counts.men;
+        if (key.group == kWomen) ++list.counts.women;
+        if (key.group == kUnknown) ++list.counts.unknown;
+    }
+    const auto before = [](SortedEntry a, SortedEntry b) {
+        return a->second.key.compare(b->second.key) < 0;
+    };
+    for (std::size_t group = 0; group < kMemberGroupCount; ++group) {
+        // The entries still listed keep their order; only the new ones are sorted, then merged.
+        // Every kept key was listed by the last build, so the stale ones are found here.
+        std::vector<SortedEntry> staying;
+        staying.reserve(sorted_[group].size());
+        for (SortedEntry previous : sorted_[group]) {
+            if (previous->second.generation == generation_) {
+                staying.push_back(previous);
+            } else {
+                sort_keys_.erase(previous->first);
+            }
+        }
+        std::vector<SortedEntry>& fresh = fresh_[group];
+        std::sort(fresh.begin(), fresh.end(), before);
+        list.entries.reserve(list.entries.size() + staying.size() + fresh.size());
+        std::vector<SortedEntry>& merged = sorted_[group];
+        merged.clear();
+        std::merge(staying.begin(), staying.end(), fresh.begin(), fresh.end(),
+                   std::back_inserter(merged), before);
+        fresh.clear();
+        for (SortedEntry item : merged) list.entries.emplace_back(item->first);
     }
     list.counts.entries = static_cast<int>(list.entries.size());
-    sort_keys_ = std::move(kept);
     return list;
 }

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "conversation/member_list.h"
 #include "conversation/windows_colour.h"
 #include "program/program_state.h"
 #include "session/babillon.h"
@@ -14,15 +13,18 @@ constexpr std::uint32_t kSelectedFill = 0xFFE6E6;
 
 }  // namespace
 
-void MemberListModel::SetEntries(std::vector<std::string> entries) {
+RoomCounts MemberListModel::Rebuild(const MemberTable& table) {
+    // The build replaces what the entries point to: the views let go of them first.
     beginResetModel();
-    entries_ = std::move(entries);
+    MemberListing list = builder_.Build(table);
+    entries_ = std::move(list.entries);
     endResetModel();
+    return list.counts;
 }
 
 int MemberListModel::RowOfKey(const std::string& key) const {
     for (std::size_t row = 0; row < entries_.size(); ++row) {
-        if (ParseMemberEntry(entries_[row]).key == key) return static_cast<int>(row);
+        if (MemberEntryField(entries_[row], 3) == key) return static_cast<int>(row);
     }
     return -1;
 }
@@ -33,7 +35,7 @@ int MemberListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant MemberListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
-    return FromAnsi(entries_[index.row()]);
+    return FromAnsi(std::string(entries_[index.row()]));
 }
 
 QColor MemberColour(const std::string& colour_word) {

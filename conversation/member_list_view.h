@@ -3,20 +3,24 @@
 #include <QAbstractListModel>
 #include <QStyledItemDelegate>
 #include <string>
+#include <string_view>
 #include <vector>
 
-struct MemberRecord;
+#include "conversation/member_list.h"
+
 struct ProgramState;
 class TBabillon;
 
-// The entries of the room's member list; the display role is the whole entry.
+// The entries of the room's member list, built from the member table; the display role is
+// the whole entry.
 class MemberListModel : public QAbstractListModel {
     Q_OBJECT
   public:
     using QAbstractListModel::QAbstractListModel;
 
-    void SetEntries(std::vector<std::string> entries);
-    const std::string& Entry(int row) const { return entries_.at(row); }
+    // Lists the table anew and returns its counts.
+    RoomCounts Rebuild(const MemberTable& table);
+    std::string_view Entry(int row) const { return entries_.at(row); }
     // The row of the member with that key, -1 when it is not listed.
     int RowOfKey(const std::string& key) const;
 
@@ -24,7 +28,9 @@ class MemberListModel : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role) const override;
 
   private:
-    std::vector<std::string> entries_;
+    // The entries live in the builder.
+    MemberListBuilder builder_;
+    std::vector<std::string_view> entries_;
 };
 
 // Draws a member entry: nickname and display in the colour of its colour word, bold for the

@@ -25,7 +25,9 @@ bool IsRemovedSlot(const MemberRecord& record) {
 
 void MemberTable::Clear() {
     records_.clear();
+    revisions_.clear();
     slot_of_key_.clear();
+    ++epoch_;
 }
 
 void MemberTable::AddGroups(const std::vector<std::string>& fields,
@@ -38,6 +40,7 @@ void MemberTable::AddGroups(const std::vector<std::string>& fields,
             record.key = key;
             slot_of_key_.emplace(key, records_.size());
             records_.push_back(record);
+            revisions_.push_back(0);
         }
         Update(key, is_ignored && is_ignored(key), FieldAt(fields, j + 2), FieldAt(fields, j + 3),
                FieldAt(fields, j + 4), FieldAt(fields, j + 5), FieldAt(fields, j + 6));
@@ -49,6 +52,7 @@ void MemberTable::Remove(const std::vector<std::string>& fields) {
         const auto found = slot_of_key_.find(StoredKey(fields[i]));
         if (found == slot_of_key_.end()) continue;
         records_[found->second].key = kRemovedKey;
+        ++revisions_[found->second];
         slot_of_key_.erase(found);
     }
 }
@@ -59,6 +63,7 @@ bool MemberTable::Update(const std::string& key, bool ignored, const std::string
     const auto found = slot_of_key_.find(StoredKey(key));
     if (found == slot_of_key_.end()) return false;
     MemberRecord& record = records_[found->second];
+    ++revisions_[found->second];
     record.nickname = nickname;
     record.age = age;
     record.sex = sex;

@@ -41,9 +41,16 @@ class MemberTable {
     MemberRecord Find(const std::string& key) const;
     // Every slot in table order, removed ones (key "null") included.
     const std::vector<MemberRecord>& Slots() const { return records_; }
+    // Goes up whenever the slot's record changes; with Epoch, tells a reader of the table
+    // whether what it drew from a slot still holds.
+    unsigned Revision(std::size_t slot) const { return revisions_[slot]; }
+    // Goes up whenever the table is emptied.
+    unsigned Epoch() const { return epoch_; }
 
   private:
     std::vector<MemberRecord> records_;
+    std::vector<unsigned> revisions_;
+    unsigned epoch_ = 0;
     std::unordered_map<std::string, std::size_t> slot_of_key_;
 };
 
