@@ -1,13 +1,13 @@
 // The room's member list at 35, 500 and 5,000 members: one member changing its nickname (a
-// rebuild of the whole list, then a repaint of the shown list), and a whole room arriving seven members a
-// line as the server sends it, with the longest single line reported.
+// rebuild of the whole list, then a repaint of the shown list), and a whole room arriving seven
+// members a line as the server sends it, with the longest single line reported.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QEvent>
-#include <QWindow>
 #include <QListView>
+#include <QWindow>
 #include <algorithm>
 #include <chrono>
 #include <string>
@@ -23,8 +23,12 @@ constexpr std::size_t kMembersPerLine = 7;
 std::vector<std::string> Group(int n) {
     const std::string number = std::to_string(n);
     const char* sexes[] = {"0", "1", "-1"};
-    return {"membre-" + number, "", "Pseudo" + std::to_string(n * 7919 % 100000),
-            n % 11 == 0 ? "64" : "0", std::to_string(18 + n % 50), sexes[n % 3],
+    return {"membre-" + number,
+            "",
+            "Pseudo" + std::to_string(n * 7919 % 100000),
+            n % 11 == 0 ? "64" : "0",
+            std::to_string(18 + n % 50),
+            sexes[n % 3],
             "Ville num\xE9ro " + number};
 }
 

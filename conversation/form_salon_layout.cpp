@@ -100,7 +100,8 @@ void Tform_salon::BuildLayout() {
     btn_tri_age->setEnabled(false);
     auto* sort_row = new QHBoxLayout;
     sort_row->setSpacing(2);
-    for (QToolButton* button : {btn_tri_sexe, btn_tri_nom, btn_tri_age}) sort_row->addWidget(button);
+    for (QToolButton* button : {btn_tri_sexe, btn_tri_nom, btn_tri_age})
+        sort_row->addWidget(button);
 
     list_membres = new QListView(panel);
     list_membres->setObjectName("list_membres");
@@ -179,8 +180,8 @@ void Tform_salon::ConnectControls() {
             });
     connect(rich_salon, &BabiRichView::HotLinkLeft, hint_, &QWidget::hide);
 
-    auto on_selected = [this](QAbstractButton* button, void (Tform_salon::*action)(
-                                                           const MemberRecord&)) {
+    auto on_selected = [this](QAbstractButton* button,
+                              void (Tform_salon::*action)(const MemberRecord&)) {
         connect(button, &QAbstractButton::clicked, this, [this, action] {
             if (const auto member = SelectedMember()) (this->*action)(*member);
         });

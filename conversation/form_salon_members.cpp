@@ -126,7 +126,7 @@ void Tform_salon::SetSortMode(char mode) {
 
 void Tform_salon::ShowPlayState() {
     btn_play->setIcon(style()->standardIcon(rich_salon->AutoScroll() ? QStyle::SP_MediaPause
-                                                                       : QStyle::SP_MediaPlay));
+                                                                     : QStyle::SP_MediaPlay));
 }
 
 void Tform_salon::rich_salonRVMouseMove(const QString& tag, const QPoint& global_pos) {

@@ -27,8 +27,8 @@ std::string ColourWord(const MemberRecord& member, MemberGroup group) {
 }
 
 std::string Display(const MemberRecord& member, MemberGroup group) {
-    static const std::array<std::string, kMemberGroupCount> separators{" ; F ; ", " ; H ; ", " ; I ; ",
-                                                                 ""};
+    static const std::array<std::string, kMemberGroupCount> separators{" ; F ; ", " ; H ; ",
+                                                                       " ; I ; ", ""};
     if (group == kIgnored) return kIgnoredDisplay;
     return member.age.str() + separators[group] + member.town.str();
 }

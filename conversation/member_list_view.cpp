@@ -78,7 +78,6 @@ void MemberEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     painter->restore();
 }
 
-QSize MemberEntryDelegate::sizeHint(const QStyleOptionViewItem& option,
-                                    const QModelIndex&) const {
+QSize MemberEntryDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
     return {option.rect.width(), kEntryHeight};
 }

@@ -30,8 +30,7 @@ void MemberTable::Clear() {
     ++epoch_;
 }
 
-void MemberTable::AddGroups(const std::vector<std::string>& fields,
-                            const IgnoredTest& is_ignored) {
+void MemberTable::AddGroups(const std::vector<std::string>& fields, const IgnoredTest& is_ignored) {
     for (std::size_t j = 1; j + 1 < fields.size(); j += kGroupSize) {
         const std::string key = StoredKey(FieldAt(fields, j));
         if (key == kRemovedKey) continue;

@@ -44,8 +44,7 @@ TEST(MemberTable, ArrivalsUpdatesAndDepartures) {
     } rows[] = {
         {"a", "Annie", "23", "0"},  // updated in place, not listed twice
         {"b", "", "", "-2"},        // left
-        {"c", "", "", "-2"},
-        {"d", "Dan", "30", "1"},
+        {"c", "", "", "-2"},       {"d", "Dan", "30", "1"},
         {"null", "", "", "-2"},  // the removed slots' key names nobody
     };
     for (const auto& row : rows) {
@@ -67,8 +66,8 @@ TEST(MemberTable, GroupsAreReadWhileAFieldFollowsTheirFirst) {
         std::size_t slot_count;
     } rows[] = {
         {{"0"}, 0},
-        {{"0", "a"}, 0},                        // the key is the last field: not a group
-        {{"0", "a", "x"}, 1},                   // a truncated group still counts
+        {{"0", "a"}, 0},       // the key is the last field: not a group
+        {{"0", "a", "x"}, 1},  // a truncated group still counts
         {{"0", "a", "x", "A", "0", "1", "1", "T", "b"}, 1},
     };
     for (const auto& row : rows) {
@@ -102,14 +101,15 @@ TEST(MemberList, EntriesGroupsColoursAndCounts) {
     MemberListBuilder builder;
     const MemberListing list = builder.Build(table);
     EXPECT_EQ(Entries(list), (std::vector<std::string>{
-                                "Ad\xE8le\noran\n25 ; F ; Metz\nk3\n25\n0\nMetz\n",
-                                "Aline\nrose\n33 ; F ; Albi\nk7\n33\n0\nAlbi\n",
-                                "zo\xE9\nrose\n22 ; F ; Lyon\nk1\n22\n0\nLyon\n",
-                                "bob\nbleu\n19 ; H ; Caen\nk5\n19\n1\nCaen\n",
-                                "Max\noran\n30 ; H ; Nice\nk2\n30\n1\nNice\n",
-                                "Quidam\nvert\n? ; I ; ?\nk6\n?\n7\n?\n",
-                                "Ignor\xE9\ngris\nPersonne ignor\xE9" "e\nk4\n40\n1\nPau\n",
-                            }));
+                                 "Ad\xE8le\noran\n25 ; F ; Metz\nk3\n25\n0\nMetz\n",
+                                 "Aline\nrose\n33 ; F ; Albi\nk7\n33\n0\nAlbi\n",
+                                 "zo\xE9\nrose\n22 ; F ; Lyon\nk1\n22\n0\nLyon\n",
+                                 "bob\nbleu\n19 ; H ; Caen\nk5\n19\n1\nCaen\n",
+                                 "Max\noran\n30 ; H ; Nice\nk2\n30\n1\nNice\n",
+                                 "Quidam\nvert\n? ; I ; ?\nk6\n?\n7\n?\n",
+                                 "Ignor\xE9\ngris\nPersonne ignor\xE9"
+                                 "e\nk4\n40\n1\nPau\n",
+                             }));
     EXPECT_EQ(MemberCountsCaption(list.counts), "Membres [7;H:2;F:3;I:1]");
 }
 

@@ -25,7 +25,8 @@ class RoomWindowTest : public DispatcherTest {
         std::vector<std::string> fields{"-1"};
         for (std::size_t i = 0; i < sexes.size(); ++i) {
             const std::string n = std::to_string(i);
-            fields.insert(fields.end(), {"k" + n, "", "Membre" + n, status, "2" + n, sexes[i], "V"});
+            fields.insert(fields.end(),
+                          {"k" + n, "", "Membre" + n, status, "2" + n, sexes[i], "V"});
         }
         Run("85", fields);
     }
@@ -187,7 +188,7 @@ TEST_F(RoomWindowTest, EntriesAreDrawnInTheirColours) {
         int row;
         QColor colour;
     } rows[] = {
-        {0, QColor(255, 0, 255)}, {1, QColor(255, 157, 0)}, {2, QColor(0, 0, 255)},
+        {0, QColor(255, 0, 255)}, {1, QColor(255, 157, 0)},   {2, QColor(0, 0, 255)},
         {3, QColor(128, 128, 0)}, {4, QColor(128, 128, 128)},
     };
     const QImage drawn = DrawnList();
