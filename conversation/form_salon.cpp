@@ -1,22 +1,19 @@
 #include "conversation/form_salon.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 #include "conversation/composition.h"
 #include "conversation/composition_bar.h"
 #include "conversation/conversation_view.h"
+#include "conversation/member_list_view.h"
 #include "conversation/message_paragraphs.h"
 #include "program/chat_windows.h"
-#include "program/ignore_list.h"
 #include "program/program_state.h"
 #include "session/babillon.h"
 #include "widgets/ansi_text.h"
 #include "widgets/babi_rich_view.h"
+#include "widgets/hint_window.h"
 
 namespace {
 
@@ -29,66 +26,44 @@ constexpr std::size_t kCodePrefixLength = 4;
 Tform_salon::Tform_salon(WindowContext& context, QWidget* parent)
     : StandardWindow(context, parent),
       rich_salon(NewConversationView("rich_salon", context.state.Config, this)),
-      list_membres(new QListWidget(this)),
       composition(new CompositionBar(this)),
       text_envoi(composition->text_envoi),
-      btn_envoyer(composition->btn_envoyer) {
+      btn_envoyer(composition->btn_envoyer),
+      list_model_(new MemberListModel(this)),
+      hint_(new HintWindow(this)) {
     setObjectName("form_salon");
-    list_membres->setObjectName("list_membres");
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(rich_salon, 3);
-    top->addWidget(list_membres, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addLayout(top, 1);
-    layout->addWidget(composition);
-
-    connect(composition, &CompositionBar::SendRequested, this, &Tform_salon::btn_envoyerClick);
-    connect(rich_salon, &BabiRichView::HotLinkClicked, this,
-            [this](const QString& text, const QString&, Qt::KeyboardModifiers modifiers) {
-                rich_salonJump(text, modifiers);
-            });
+    BuildLayout();
+    BuildPopup();
+    ConnectControls();
+    SetSortMode('S');
+    ShowPlayState();
+    RebuildMemberList();
 }
+
+Tform_salon::~Tform_salon() = default;
 
 void Tform_salon::SetSoundPlayer(SoundPlayer player) {
     play_sound_ = std::move(player);
 }
 
+void Tform_salon::SetLineSender(LineSender send) {
+    send_line_ = std::move(send);
+}
+
+void Tform_salon::SendLine(const std::string& line) {
+    if (send_line_) {
+        send_line_(line);
+    } else {
+        context_.session.SendLine(line);
+    }
+}
+
 void Tform_salon::EnterRoom(const std::string& display_name) {
     setWindowTitle(FromAnsi(display_name));
+    context_.state.RoomCounts.room = display_name;
     members_.Clear();
-    list_membres->clear();
+    RebuildMemberList();
     rich_salon->Clear();
-}
-
-void Tform_salon::SetMembers(const std::vector<std::string>& fields, bool clear) {
-    if (clear) members_.Clear();
-    members_.AddGroups(fields,
-                       [this](const std::string& key) { return IsIgnored(context_.state, key); });
-    RebuildMemberList();
-}
-
-void Tform_salon::RemoveMembers(const std::vector<std::string>& fields) {
-    members_.Remove(fields);
-    RebuildMemberList();
-}
-
-bool Tform_salon::UpdateMember(const std::string& chat_id, bool ignored, const std::string& alias,
-                               const std::string& status_code, const std::string& age,
-                               const std::string& sex, const std::string& town) {
-    return members_.Update(chat_id, ignored, alias, status_code, age, sex, town);
-}
-
-MemberRecord Tform_salon::FindMember(const std::string& chat_id) const {
-    return members_.Find(chat_id);
-}
-
-void Tform_salon::RebuildMemberList() {
-    list_membres->clear();
-    for (const MemberRecord& member : members_.Members()) {
-        list_membres->addItem(FromAnsi(MemberListText(member)));
-    }
 }
 
 void Tform_salon::AppendRoomText(const std::string& chat_id, const std::string& alias,
@@ -126,7 +101,7 @@ void Tform_salon::btn_envoyerClick() {
         return;
     }
     text_envoi->clear();
-    for (const std::string& line : result.lines) context_.session.SendLine(line);
+    for (const std::string& line : result.lines) SendLine(line);
 }
 
 void Tform_salon::rich_salonJump(const QString& link_text, Qt::KeyboardModifiers modifiers) {

@@ -23,6 +23,15 @@ struct PendingPrivateMessage {
     bool own = false;
 };
 
+// The current room and the numbers of its member list, for the statistics window.
+struct RoomCounts {
+    std::string room;
+    int entries = 0;  // ignored members included
+    int men = 0;
+    int women = 0;
+    int unknown = 0;
+};
+
 // Program-wide state that ties lines and windows together. One object, owned by the
 // application and handed to the windows and the dispatcher that need it.
 struct ProgramState {
@@ -46,6 +55,12 @@ struct ProgramState {
     bool Busy = false;
     std::string SavedStatus;
 
+    ::RoomCounts RoomCounts;
+    // The member list's sort button: 'S' sex, 'N' name, 'A' age. The list keeps its order by
+    // sex group then nickname whichever is chosen.
+    char SortMode = 'S';
+
+    // The entry that an owner-drawn list last drew selected.
     int LastSelectedIndex = -1;
     int TabRowCount = 1;
 };

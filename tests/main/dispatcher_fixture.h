@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QListView>
 #include <QListWidget>
 #include <QTextBrowser>
 #include <cstdint>
@@ -48,9 +49,11 @@ class DispatcherTest : public ::testing::Test {
         sent.clear();
         traces.clear();
     }
-    std::vector<std::string> ListTexts(QListWidget* list) {
+    std::vector<std::string> ListTexts(QAbstractItemView* list) {
         std::vector<std::string> texts;
-        for (int i = 0; i < list->count(); ++i) texts.push_back(ToAnsi(list->item(i)->text()));
+        const QAbstractItemModel* model = list->model();
+        for (int i = 0; i < model->rowCount(); ++i)
+            texts.push_back(ToAnsi(model->index(i, 0).data().toString()));
         return texts;
     }
     std::string ViewText(QTextBrowser* view) { return ToAnsi(view->toPlainText()); }

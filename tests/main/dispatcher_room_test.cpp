@@ -74,7 +74,8 @@ TEST_F(RoomDispatchTest, TextsBeforeTheMemberListAreHeldThenShownInOrder) {
     EXPECT_TRUE(state.HeldTexts.empty());
     EXPECT_EQ(ViewText(room().rich_salon), "Zoe> premier\nMax> second");
     EXPECT_EQ(ListTexts(room().list_membres),
-              (std::vector<std::string>{"Zoe (22, F, Lyon)", "Max (30, H, Nice)"}));
+              (std::vector<std::string>{"Zoe\nrose\n22 ; F ; Lyon\nk1\n22\n0\nLyon\n",
+                                        "Max\noran\n30 ; H ; Nice\nk2\n30\n1\nNice\n"}));
 
     // Once the list is there, texts show at once.
     Run("70", {"k1", "", "Zoe", "0100et hop"});
@@ -98,12 +99,14 @@ TEST_F(RoomDispatchTest, MembersArriveAndLeave) {
     Run("85", Members("0", {{"c", "", "Cid", "0", "22", "-1", "Pau"},
                             {"a", "", "Annie", "0", "20", "0", "Metz"}}));
     EXPECT_EQ(traces.back(), (TraceLine{"[Chat-85] (0) Liste des membres du salon", 4}));
-    EXPECT_EQ(
-        ListTexts(room().list_membres),
-        (std::vector<std::string>{"Annie (20, F, Metz)", "Bob (21, H, Caen)", "Cid (22, I, Pau)"}));
+    EXPECT_EQ(ListTexts(room().list_membres),
+              (std::vector<std::string>{"Annie\nrose\n20 ; F ; Metz\na\n20\n0\nMetz\n",
+                                        "Bob\nbleu\n21 ; H ; Caen\nb\n21\n1\nCaen\n",
+                                        "Cid\nvert\n22 ; I ; Pau\nc\n22\n-1\nPau\n"}));
     Run("85", {"1", "a", "c"});
     EXPECT_EQ(traces.back(), (TraceLine{W(u"[Chat-85] (1) Départ de membres du salon"), 4}));
-    EXPECT_EQ(ListTexts(room().list_membres), std::vector<std::string>{"Bob (21, H, Caen)"});
+    EXPECT_EQ(ListTexts(room().list_membres),
+              std::vector<std::string>{"Bob\nbleu\n21 ; H ; Caen\nb\n21\n1\nCaen\n"});
     EXPECT_EQ(room().FindMember("a").sex.str(), "-2");
 }
 
@@ -115,7 +118,7 @@ TEST_F(RoomDispatchTest, IgnoreToggleAndServerConfirmationsKeepTheListBalanced) 
     EXPECT_EQ(sent, std::vector<std::string>{"18\t-1\tk"});
     EXPECT_EQ(state.LastIgnoreTarget, "k");
     EXPECT_EQ(ListTexts(room().list_membres),
-              std::vector<std::string>{W(u"Kim (Personne ignorée)")});
+              std::vector<std::string>{W(u"Kim\ngris\nPersonne ignorée\nk\n33\n0\nBrest\n")});
 
     Run("18", {"-1", "k"});  // the server confirms: added once more
     EXPECT_EQ(state.IgnoreList, (std::vector<std::string>{"k", "k"}));
@@ -132,8 +135,9 @@ TEST_F(RoomDispatchTest, IgnoreToggleAndServerConfirmationsKeepTheListBalanced) 
     EXPECT_FALSE(IsIgnored(state, "k"));
     // A blank slot names nobody: a line without a chat id is not taken as ignored.
     EXPECT_FALSE(IsIgnored(state, ""));
-    // The member keeps its details.
-    EXPECT_EQ(ListTexts(room().list_membres), std::vector<std::string>{"Kim (33, F, Brest)"});
+    // The member keeps its details; being ignored replaced its busy state.
+    EXPECT_EQ(ListTexts(room().list_membres),
+              std::vector<std::string>{"Kim\nrose\n33 ; F ; Brest\nk\n33\n0\nBrest\n"});
 }
 
 TEST_F(RoomDispatchTest, MentionOfTheUserMarksTheRoomTabWhenAnotherTabIsSelected) {
