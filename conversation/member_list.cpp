@@ -1,5 +1,6 @@
 #include "conversation/member_list.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <array>
 
@@ -80,7 +81,18 @@ std::string MemberCountsCaption(const RoomCounts& counts) {
            ";F:" + std::to_string(counts.women) + ";I:" + std::to_string(counts.unknown) + "]";
 }
 
-MemberListBuilder::MemberListBuilder() {
+namespace {
+
+// The system's collation; without one (the "C" locale of a bare session) French, so that
+// "Élodie" stands beside "Elodie" and not after "Zoé".
+QLocale CollationLocale() {
+    const QLocale system = QLocale::system();
+    return system.language() == QLocale::C ? QLocale(QLocale::French, QLocale::France) : system;
+}
+
+}  // namespace
+
+MemberListBuilder::MemberListBuilder() : collator_(CollationLocale()) {
     // Entries are lower-cased before their keys are made, which makes the order
     // case-insensitive whatever the collation backend supports.
     collator_.setCaseSensitivity(Qt::CaseInsensitive);

@@ -96,13 +96,15 @@ TEST(MemberList, EntriesGroupsColoursAndCounts) {
                             {"k4", "", "Ignor\xE9", "0", "40", "1", "Pau"},
                             {"k5", "", "bob", "0", "19", "1", "Caen"},
                             {"k6", "", "Quidam", "0", "?", "7", "?"},
-                            {"k7", "", "Aline", "0", "33", "0", "Albi"}}),
+                            {"k7", "", "Aline", "0", "33", "0", "Albi"},
+                            {"k8", "", "\xC9lise", "0", "28", "0", "Dax"}}),
                     [](const std::string& key) { return key == "k4"; });
     MemberListBuilder builder;
     const MemberListing list = builder.Build(table);
     EXPECT_EQ(Entries(list), (std::vector<std::string>{
                                  "Ad\xE8le\noran\n25 ; F ; Metz\nk3\n25\n0\nMetz\n",
                                  "Aline\nrose\n33 ; F ; Albi\nk7\n33\n0\nAlbi\n",
+                                 "\xC9lise\nrose\n28 ; F ; Dax\nk8\n28\n0\nDax\n",
                                  "zo\xE9\nrose\n22 ; F ; Lyon\nk1\n22\n0\nLyon\n",
                                  "bob\nbleu\n19 ; H ; Caen\nk5\n19\n1\nCaen\n",
                                  "Max\noran\n30 ; H ; Nice\nk2\n30\n1\nNice\n",
@@ -110,7 +112,7 @@ TEST(MemberList, EntriesGroupsColoursAndCounts) {
                                  "Ignor\xE9\ngris\nPersonne ignor\xE9"
                                  "e\nk4\n40\n1\nPau\n",
                              }));
-    EXPECT_EQ(MemberCountsCaption(list.counts), "Membres [7;H:2;F:3;I:1]");
+    EXPECT_EQ(MemberCountsCaption(list.counts), "Membres [8;H:2;F:4;I:1]");
 }
 
 // Sort keys are kept between builds: a renamed member must still move to its new place.

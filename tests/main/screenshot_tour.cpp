@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -25,6 +27,7 @@
 #include "main/qt_test_app.h"
 #include "platform/exe_dir.h"
 #include "program/program_state.h"
+#include "session/command_codes.h"
 #include "support/babillon_server.h"
 #include "widgets/mdi_tab.h"
 
@@ -53,6 +56,22 @@ bool SaveReasonBox(Tform_main& window, const QDir& dir) {
     return saved;
 }
 
+// The room of babillon-server's crowd: a full member list with busy members, and one member
+// the user ignores.
+bool SaveCrowdedRoom(Tform_main& window, const QDir& out) {
+    Tform_salon* room = window.RoomWindow();
+    window.Babillon.SendLine(JoinRoomLine("Salon#Foule", "0"));
+    if (!WaitUntil([&] { return room->list_membres->model()->rowCount() > 40; })) {
+        std::fprintf(stderr, "the crowded room's list did not come\n");
+        return false;
+    }
+    room->list_membres->setCurrentIndex(room->list_membres->model()->index(4, 0));
+    QTest::mouseClick(room->btn_ignorer, Qt::LeftButton);
+    window.Tabs()->SetTabIndex(6);
+    QTest::qWait(500);
+    return Save(&window, out, "salon_foule.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -66,7 +85,7 @@ int main(int argc, char* argv[]) {
     InstallQtFrenchTexts(qt_texts);
     QtMainThread main_thread;
     net::InstallMainThread(&main_thread);
-    BabillonServer server({"--demo"});
+    BabillonServer server({"--demo", "--crowd", "40"});
 
     QTemporaryDir data;
     QFile config(data.filePath("config.vek"));
@@ -140,6 +159,7 @@ int main(int argc, char* argv[]) {
     window.Tabs()->SetTabIndex(0);
     QTest::qWait(200);
     ok = Save(&window, out, "debug.png") && ok;
+    ok = SaveCrowdedRoom(window, out) && ok;
     for (const char* name : {"Menu_Modules", "Menu_Prives"}) {
         auto* menu = window.findChild<QMenu*>(name);
         menu->popup(window.mapToGlobal(QPoint(0, 0)));
