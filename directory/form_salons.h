@@ -1,28 +1,85 @@
 #pragma once
 
+#include <QPointer>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "directory/standard_window.h"
 
+class BabiListBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
+class QPushButton;
+class Tform_salons_rech;
 
-// The room list: public or permanent rooms as the server lists them.
+// The room list: public or permanent rooms as the server lists them, joining a room (listed,
+// forced, by name, the program's own), favourite rooms kept in salons.vek, and searching the
+// list with a wildcard pattern.
 class Tform_salons : public StandardWindow {
     Q_OBJECT
   public:
+    using LineSender = std::function<void(const std::string& line)>;
+
     explicit Tform_salons(WindowContext& context, QWidget* parent = nullptr);
 
     // Fields of a "90"/"94" line: groups of raw name, attribute, creator, member count.
     void FillRoomList(const std::vector<std::string>& fields);
 
-    QListWidget* list_dessalons;
+    void LoadFavourites();
+    void AddFavourite(const std::string& name);
+    void DeleteFavourite(const std::string& name);
+
+    // Lines go to the session unless a sender is set (tests).
+    void SetLineSender(LineSender send);
+    // The results window of the last search while it is open.
+    Tform_salons_rech* SearchResults() const;
+
+    BabiListBox* list_dessalons;
     QLabel* lbl_nb_salons;
+    QPushButton* btn_rejoindre_liste;  // "Rejoindre le salon"
+    QPushButton* btn_forcer;           // "Forcer l'entrée"
+    QPushButton* btn_salon_tamaris;    // "Salon Tamaris"
+    QPushButton* FlatButton2;          // "Publics"
+    QPushButton* FlatButton3;          // "Permanents"
     QLineEdit* text_salon;
+    QPushButton* btn_prive;
+    QPushButton* btn_public;
+    QListWidget* list_salons_preferes;
+    QPushButton* btn_rejoindre_pref;
+    QPushButton* btn_add;
+    QPushButton* btn_del;
+    QLineEdit* text_rech;
+    QPushButton* btn_rech;
+    QPushButton* FlatButton6;
+    QMenu* menu_salons;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
-    void JoinSelectedRoom();
-    void JoinTypedRoom();
+    QWidget* BuildListPane();
+    QWidget* BuildActionsPane();
+    void BuildContextMenu();
+
+    void SendLine(const std::string& line);
+    void AskForList(const std::string& line);
+    void EndForcedEntry();
+    void JoinListedRoom(int index, bool forced);
+    void JoinByName(const std::string& name, const char* kind);
+    void ShowRoom();
+    void StartSearch();
+    void ShowSearchHelp();
+    void btn_addClick();
+    void btn_delClick();
+    void JoinFavourite();
+    void ShowError(const std::string& text);
+
+    LineSender send_line_;
+    int menu_index_ = -1;  // the item under the mouse at the last right click
+    QPointer<Tform_salons_rech> results_;
+    bool unreadable_reported_ = false;  // once per window, not at every show
 };

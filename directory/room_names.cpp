@@ -11,3 +11,7 @@ std::string RoomDisplayName(const std::string& raw_name) {
     std::replace(name.begin(), name.end(), '#', ' ');
     return name;
 }
+
+std::string ProgramRoomName(const std::string& host) {
+    return "Tamaris (" + host + ")";
+}

@@ -13,6 +13,7 @@
 #include "directory/form_debug.h"
 #include "directory/form_infos.h"
 #include "directory/form_salons.h"
+#include "widgets/babi_list_box.h"
 #include "main/form_main.h"
 #include "program/program_state.h"
 #include "widgets/ansi_text.h"

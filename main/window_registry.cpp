@@ -233,6 +233,13 @@ void Tform_main::ShowPrivateWindow(int slot) {
     ShowChild(PrivateWindow(slot));
 }
 
+void Tform_main::ShowRoomWindow() {
+    if (!form_salon) return;
+    const int tab = mdi_tab_->IndexOf(form_salon->parentWidget());
+    if (tab >= 0) mdi_tab_->SetTabIndex(tab);
+    ShowChild(form_salon);
+}
+
 bool Tform_main::IsFriend(const std::string& alias) {
     if (!form_amis) return false;
     const auto& friends = form_amis->Friends();

@@ -20,6 +20,8 @@ class IniFile {
     explicit IniFile(std::string path);
 
     const std::string& Path() const { return path_; }
+    // False when the file exists but could not be read: Save then refuses to replace it.
+    bool Readable() const { return !unreadable_; }
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view default_value) const;

@@ -9,6 +9,7 @@
 #include "server/chat_side.h"
 #include "server/crowd.h"
 #include "server/demo.h"
+#include "server/room_directory.h"
 #include "server/flood.h"
 #include "server/http_side.h"
 #include "server/log.h"
@@ -84,6 +85,7 @@ int main(int argc, char** argv) {
     if (options->crowd > 0) SeatCrowd(chat, rooms, options->crowd);
     std::optional<Demo> demo;
     if (options->demo) {
+        SeatRoomDirectory(chat, rooms);
         demo.emplace(chat);
         demo->Start(Clock::now());
     }

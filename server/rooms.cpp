@@ -56,6 +56,15 @@ const Room& Rooms::Resolve(std::string_view name, std::string_view kind, std::st
     return by_key_[key] = std::move(room);
 }
 
+void Rooms::AddListed(std::string_view wire_name, std::string_view attribute,
+                      std::string_view creator, bool in_public_list, bool in_permanent_list) {
+    const std::string key = Key(wire_name);
+    if (by_key_.contains(key)) return;
+    by_key_[key] = Room{std::string(wire_name), std::string(attribute), std::string(creator),
+                        in_public_list,         in_permanent_list,      true};
+    order_.push_back(key);
+}
+
 const Room* Rooms::Find(std::string_view wire_name) const {
     const auto found = by_key_.find(Key(wire_name));
     return found == by_key_.end() ? nullptr : &found->second;

@@ -29,6 +29,9 @@ class Rooms {
     // room private. An empty name means the default room.
     const Room& Resolve(std::string_view name, std::string_view kind, std::string_view creator);
     const Room* Find(std::string_view wire_name) const;
+    // A room listed even while empty; a known name keeps its room.
+    void AddListed(std::string_view wire_name, std::string_view attribute,
+                   std::string_view creator, bool in_public_list, bool in_permanent_list);
     std::vector<const Room*> PublicList() const;
     std::vector<const Room*> PermanentList() const;
 

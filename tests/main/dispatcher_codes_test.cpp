@@ -179,7 +179,8 @@ TEST_F(DispatcherTest, RoomListAndConnectedCountReachTheirWindows) {
     windows.OpenStandardWindows();
     Run("90", {"Salle#3", "a", "bob", "123", "Paris#0", "a", "zoe", "4", "2"});
     EXPECT_EQ(ListTexts(windows.RoomListWindow()->list_dessalons),
-              (std::vector<std::string>{"Paris (4)", "Salle 3 (12)"}));
+              (std::vector<std::string>{"Paris#0\njaune\nCr\xE9" "ateur : zoe\na\nzoe\n4\n",
+                                        "Salle#3\njaune\nCr\xE9" "ateur : bob\na\nbob\n123\n"}));
     EXPECT_EQ(ToAnsi(windows.RoomListWindow()->lbl_nb_salons->text()), "2");
     Run("199", {"314"});
     EXPECT_EQ(ToAnsi(windows.SearchWindow()->lbl_nb_connectes->text()), "314");

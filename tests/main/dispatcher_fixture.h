@@ -15,6 +15,7 @@
 #include "main/shell_windows.h"
 #include "platform/cp1252.h"
 #include "widgets/ansi_text.h"
+#include "widgets/babi_list_box.h"
 #include "widgets/babi_rich_view.h"
 
 struct TraceLine {

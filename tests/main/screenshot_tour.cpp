@@ -21,6 +21,7 @@
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
 #include "directory/form_debug.h"
+#include "directory/form_salons.h"
 #include "main/form_main.h"
 #include "main/qt_french.h"
 #include "main/qt_main_thread.h"
@@ -29,6 +30,7 @@
 #include "program/program_state.h"
 #include "session/command_codes.h"
 #include "support/babillon_server.h"
+#include "widgets/babi_list_box.h"
 #include "widgets/mdi_tab.h"
 
 namespace {
@@ -70,6 +72,23 @@ bool SaveCrowdedRoom(Tform_main& window, const QDir& out) {
     window.Tabs()->SetTabIndex(6);
     QTest::qWait(500);
     return Save(&window, out, "salon_foule.png");
+}
+
+// The public rooms of the demo, a favourite, and one room selected.
+bool SaveRoomList(Tform_main& window, const QDir& out) {
+    Tform_salons* rooms = window.RoomListWindow();
+    window.Tabs()->SetTabIndex(window.Tabs()->IndexOf(rooms->parentWidget()));
+    rooms->AddFavourite("Caf\xE9#des#Amis#0");
+    rooms->AddFavourite("Aide");
+    rooms->FlatButton2->click();
+    if (!WaitUntil([&] { return rooms->list_dessalons->count() > 10; })) {
+        std::fprintf(stderr, "the room list did not come\n");
+        return false;
+    }
+    rooms->list_dessalons->setCurrentRow(3);
+    rooms->text_rech->setText(QStringLiteral("*s?n*"));
+    QTest::qWait(300);
+    return Save(&window, out, "salons.png");
 }
 
 }  // namespace
@@ -160,6 +179,7 @@ int main(int argc, char* argv[]) {
     QTest::qWait(200);
     ok = Save(&window, out, "debug.png") && ok;
     ok = SaveCrowdedRoom(window, out) && ok;
+    ok = SaveRoomList(window, out) && ok;
     for (const char* name : {"Menu_Modules", "Menu_Prives"}) {
         auto* menu = window.findChild<QMenu*>(name);
         menu->popup(window.mapToGlobal(QPoint(0, 0)));

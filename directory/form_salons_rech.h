@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+class BabiListBox;
+class QPushButton;
+
+// The rooms that a search of the room list found; joining one closes the window, which frees
+// itself once closed.
+class Tform_salons_rech : public QWidget {
+    Q_OBJECT
+  public:
+    using LineSender = std::function<void(const std::string& line)>;
+
+    Tform_salons_rech(const QStringList& items, int* last_selected, LineSender send,
+                      QWidget* parent = nullptr);
+
+    BabiListBox* list_rechsalons;
+    QPushButton* btn_rejoindre;
+    QPushButton* btn_annuler;
+
+  private:
+    void JoinSelected();
+
+    LineSender send_line_;
+};

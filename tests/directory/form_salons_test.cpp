@@ -1,0 +1,196 @@
+#include "directory/form_salons.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include "config/temp_dir.h"
+#include "directory/form_salons_rech.h"
+#include "directory/room_entry.h"
+#include "main/shell_windows.h"
+#include "widgets/ansi_text.h"
+#include "widgets/babi_list_box.h"
+
+namespace {
+
+class RoomListTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        windows_.OpenStandardWindows();
+        form_ = windows_.RoomListWindow();
+        form_->SetLineSender([this](const std::string& line) { sent_.push_back(line); });
+        windows_.state.Config.AdrID = "babillon.test";
+        form_->FillRoomList({"Paris#0", "0", "Bea", "12", "Salle#3", "0", "Zoe", "123",
+                             "Aide#0", "2", "Babillon", "4", "3"});
+        form_->show();
+    }
+
+    int Row(const std::string& raw_name) const {
+        for (int i = 0; i < form_->list_dessalons->count(); ++i) {
+            if (ParseRoomEntry(ToAnsi(form_->list_dessalons->ItemText(i))).raw_name == raw_name)
+                return i;
+        }
+        return -1;
+    }
+    std::vector<std::string> Names(BabiListBox* list) const {
+        std::vector<std::string> names;
+        for (int i = 0; i < list->count(); ++i)
+            names.push_back(ParseRoomEntry(ToAnsi(list->ItemText(i))).raw_name);
+        return names;
+    }
+
+    TempDataDir data_;
+    ShellWindows windows_;
+    Tform_salons* form_ = nullptr;
+    std::vector<std::string> sent_;
+};
+
+TEST_F(RoomListTest, ReplyFillsTheSortedListAndItsCount) {
+    EXPECT_EQ(Names(form_->list_dessalons),
+              (std::vector<std::string>{"Aide#0", "Paris#0", "Salle#3"}));
+    EXPECT_EQ(form_->lbl_nb_salons->text(), "3");
+}
+
+TEST_F(RoomListTest, ListRequestShowsThePlaceholderWhichCannotBeJoinedOrForced) {
+    QTest::mouseClick(form_->FlatButton3, Qt::LeftButton);
+    EXPECT_EQ(sent_, std::vector<std::string>{"94"});
+    ASSERT_EQ(form_->list_dessalons->count(), 1);
+    EXPECT_EQ(form_->list_dessalons->ItemText(0), FromAnsi(kRoomListPlaceholder));
+    form_->list_dessalons->setCurrentRow(0);
+    windows_.state.ForcedRoom = "Ancien";
+    QTest::mouseClick(form_->btn_rejoindre_liste, Qt::LeftButton);
+    QTest::mouseClick(form_->btn_forcer, Qt::LeftButton);
+    EXPECT_EQ(sent_, std::vector<std::string>{"94"});
+    EXPECT_TRUE(windows_.state.ForcedRoom.empty());
+    EXPECT_EQ(windows_.room_shown, 0);
+    QTest::mouseClick(form_->FlatButton2, Qt::LeftButton);
+    EXPECT_EQ(sent_.back(), "90");
+}
+
+TEST_F(RoomListTest, JoinsSendTheirLinesAndShowTheRoom) {
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        std::string line;
+        std::string forced;
+    } cases[] = {
+        {"listed",
+         [&] {
+             form_->list_dessalons->setCurrentRow(Row("Salle#3"));
+             QTest::mouseClick(form_->btn_rejoindre_liste, Qt::LeftButton);
+         },
+         "40\tSalle#3\t0", ""},
+        {"forced",
+         [&] {
+             form_->list_dessalons->setCurrentRow(Row("Paris#0"));
+             QTest::mouseClick(form_->btn_forcer, Qt::LeftButton);
+         },
+         "40\tParis#0\t0", "Paris#0"},
+        {"public by name, Enter",
+         [&] {
+             form_->text_salon->setText(QStringLiteral(" Caf\u00e9 "));
+             QTest::keyClick(form_->text_salon, Qt::Key_Return);
+         },
+         "40\t Caf\xE9 \t0", ""},
+        {"private by name",
+         [&] {
+             form_->text_salon->setText(QStringLiteral("Intime"));
+             QTest::mouseClick(form_->btn_prive, Qt::LeftButton);
+         },
+         "40\tIntime\t1", ""},
+        {"the program's room",
+         [&] { QTest::mouseClick(form_->btn_salon_tamaris, Qt::LeftButton); },
+         "40\tTamaris (babillon.test)\t1", ""},
+    };
+    for (const auto& c : cases) {
+        sent_.clear();
+        windows_.state.ForcedRoom = "Ancien";
+        const int shown = windows_.room_shown;
+        c.act();
+        EXPECT_EQ(sent_, std::vector<std::string>{c.line}) << c.name;
+        // Any other join ends a forced entry under way.
+        EXPECT_EQ(windows_.state.ForcedRoom, c.forced) << c.name;
+        EXPECT_EQ(windows_.room_shown, shown + 1) << c.name;
+    }
+}
+
+TEST_F(RoomListTest, SearchMatchesDisplayNamesAndOpensResults) {
+    const struct {
+        const char* typed;
+        std::vector<std::string> found;  // empty: no window at all when opens is false
+        bool opens;
+    } cases[] = {
+        {"  Salle ?  ", {"Salle#3"}, true},
+        {"*a*", {"Paris#0", "Salle#3"}, true},  // "Aide" has only a capital A
+        {"Salle#3", {}, true},
+        {"paris", {}, true},
+        {"   ", {}, false},
+    };
+    for (const auto& c : cases) {
+        form_->text_rech->setText(QString::fromLatin1(c.typed));
+        QTest::keyClick(form_->text_rech, Qt::Key_S, Qt::AltModifier);
+        Tform_salons_rech* results = form_->SearchResults();
+        if (!c.opens) {
+            EXPECT_EQ(results, nullptr) << c.typed;
+            continue;
+        }
+        ASSERT_NE(results, nullptr) << c.typed;
+        EXPECT_EQ(Names(results->list_rechsalons), c.found) << c.typed;
+        QTest::mouseClick(results->btn_annuler, Qt::LeftButton);
+        QTest::qWait(0);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_EQ(form_->text_rech->text(), "");
+    EXPECT_TRUE(sent_.empty());
+}
+
+TEST_F(RoomListTest, JoiningAFoundRoomSendsTheRawNameAndClosesTheResults) {
+    form_->text_rech->setText(QStringLiteral("*3"));
+    QTest::mouseClick(form_->btn_rech, Qt::LeftButton);
+    Tform_salons_rech* results = form_->SearchResults();
+    ASSERT_NE(results, nullptr);
+    results->list_rechsalons->setCurrentRow(0);
+    QTest::mouseClick(results->btn_rejoindre, Qt::LeftButton);
+    EXPECT_EQ(sent_, std::vector<std::string>{"40\tSalle#3\t0"});
+    EXPECT_FALSE(results->isVisible());
+}
+
+TEST_F(RoomListTest, PatternStarFindsThePlaceholder) {
+    QTest::mouseClick(form_->FlatButton2, Qt::LeftButton);
+    form_->text_rech->setText(QStringLiteral("*"));
+    QTest::mouseClick(form_->btn_rech, Qt::LeftButton);
+    ASSERT_NE(form_->SearchResults(), nullptr);
+    EXPECT_EQ(form_->SearchResults()->list_rechsalons->count(), 1);
+}
+
+TEST_F(RoomListTest, FavouritesAddFromTheMenuJoinAndDelete) {
+    form_->list_dessalons->setCurrentRow(Row("Salle#3"));
+    const QRect item = form_->list_dessalons->visualItemRect(
+        form_->list_dessalons->item(Row("Salle#3")));
+    QTest::mouseRelease(form_->list_dessalons->viewport(), Qt::RightButton, {}, item.center());
+    ASSERT_TRUE(form_->menu_salons->isVisible());
+    QAction* add = form_->menu_salons->actions().at(2);
+    EXPECT_EQ(add->text(), "Ajouter aux favoris");
+    form_->menu_salons->hide();
+    add->trigger();
+    form_->AddFavourite("aide");
+    ASSERT_EQ(form_->list_salons_preferes->count(), 2);
+    EXPECT_EQ(form_->list_salons_preferes->item(0)->text(), "aide");
+    EXPECT_EQ(form_->list_salons_preferes->item(1)->text(), "Salle 3");
+
+    form_->list_salons_preferes->setCurrentRow(1);
+    QTest::mouseClick(form_->btn_rejoindre_pref, Qt::LeftButton);
+    EXPECT_EQ(sent_, std::vector<std::string>{"40\tSalle 3\t0"});
+    QTest::mouseClick(form_->btn_del, Qt::LeftButton);
+    ASSERT_EQ(form_->list_salons_preferes->count(), 1);
+    EXPECT_EQ(form_->list_salons_preferes->item(0)->text(), "aide");
+    EXPECT_EQ(data_.Read("salons.vek"), "[Salons]\r\naide=null\r\n");
+}
+
+}  // namespace
