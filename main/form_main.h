@@ -62,6 +62,7 @@ class Tform_main : public QMainWindow, public ChatWindows {
     void OpenStandardWindows() override;
     void ToggleIgnore(const std::string& chat_id) override;
     void ShowPrivateWindow(int slot) override;
+    void ShowRoomWindow() override;
     bool IsFriend(const std::string& alias) override;
     void OpenConfiguration(int page) override;
     void ShowProfile(const std::string& alias) override;

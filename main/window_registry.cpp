@@ -233,6 +233,10 @@ void Tform_main::ShowPrivateWindow(int slot) {
     ShowChild(PrivateWindow(slot));
 }
 
+void Tform_main::ShowRoomWindow() {
+    ShowChild(form_salon);
+}
+
 bool Tform_main::IsFriend(const std::string& alias) {
     if (!form_amis) return false;
     const auto& friends = form_amis->Friends();

@@ -36,6 +36,8 @@ class ChatWindows {
     virtual void ToggleIgnore(const std::string& chat_id) = 0;
     // Selects the tab of the private window in that slot and brings the window forward.
     virtual void ShowPrivateWindow(int slot) = 0;
+    // Selects the room's tab (tab 6) and brings the room window forward when there is one.
+    virtual void ShowRoomWindow() = 0;
     // Whether the alias is one of the friends list's (exact comparison).
     virtual bool IsFriend(const std::string& alias) = 0;
     // The configuration dialog on one of its pages (Tform_config's page numbers).

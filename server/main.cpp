@@ -8,6 +8,7 @@
 #include "server/accounts.h"
 #include "server/chat_side.h"
 #include "server/crowd.h"
+#include "server/search_crowd.h"
 #include "server/demo.h"
 #include "server/flood.h"
 #include "server/http_side.h"
@@ -84,6 +85,7 @@ int main(int argc, char** argv) {
     if (options->crowd > 0) SeatCrowd(chat, rooms, options->crowd);
     std::optional<Demo> demo;
     if (options->demo) {
+        SeatSearchCrowd(chat, rooms, kDemoSearchCrowd);
         demo.emplace(chat);
         demo->Start(Clock::now());
     }

@@ -71,6 +71,7 @@ class ShellWindows : public ChatWindows {
     }
     void ToggleIgnore(const std::string& chat_id) override { toggled.push_back(chat_id); }
     void ShowPrivateWindow(int slot) override { shown_private = slot; }
+    void ShowRoomWindow() override { ++room_shown; }
     bool IsFriend(const std::string& alias) override {
         return std::find(friends.begin(), friends.end(), alias) != friends.end();
     }
@@ -114,6 +115,7 @@ class ShellWindows : public ChatWindows {
     std::vector<std::string> friends;
     std::vector<int> configuration_pages;
     int shown_private = -1;
+    int room_shown = 0;
 
   private:
     WindowContext context_;
