@@ -22,8 +22,9 @@ std::vector<std::string> Reply(int people, bool one_sex) {
     std::vector<std::string> fields{std::to_string(people) + ":-2:" + (one_sex ? "0" : "-2")};
     for (int n = 0; n < people; ++n) {
         const std::string number = std::to_string(n);
-        fields.insert(fields.end(), {"membre-" + number, "Pseudo" + std::to_string(n * 7919 % 100000),
-                                     "0", std::to_string(18 + n % 50)});
+        fields.insert(fields.end(),
+                      {"membre-" + number, "Pseudo" + std::to_string(n * 7919 % 100000), "0",
+                       std::to_string(18 + n % 50)});
         if (!one_sex) fields.push_back(sexes[n % 3]);
         fields.insert(fields.end(),
                       {"Ville num\xE9ro " + number, "Salon#" + std::to_string(n % 40), "0"});

@@ -50,10 +50,8 @@ void Tform_connectes::BuildLayout() {
     list_rech = new BabiListBox(this);
     list_rech->setObjectName("list_rech");
     list_rech->SetLastSelectedIndex(&context_.state.LastSelectedIndex);
-    list_rech->SetItemPainter([](QPainter& painter, const QRect& rect, int,
-                                 const QString& item, bool) {
-        DrawUserResult(painter, rect, item);
-    });
+    list_rech->SetItemPainter([](QPainter& painter, const QRect& rect, int, const QString& item,
+                                 bool) { DrawUserResult(painter, rect, item); });
     list_rech->viewport()->installEventFilter(this);
 
     combo_rech_type = NewList(SearchTypeItems(), "combo_rech_type", new QComboBox(this));
@@ -130,14 +128,16 @@ void Tform_connectes::BuildLayout() {
 void Tform_connectes::BuildPopup() {
     popup = new QMenu(this);
     popup->setObjectName("popup");
-    const auto add = [this](const QString& caption, void (Tform_connectes::*action)(const UserEntry&)) {
+    const auto add = [this](const QString& caption,
+                            void (Tform_connectes::*action)(const UserEntry&)) {
         QAction* item = popup->addAction(caption);
         connect(item, &QAction::triggered, this, [this, action] {
             if (const auto person = PopupPerson()) (this->*action)(*person);
         });
         return item;
     };
-    popup->setDefaultAction(add(QStringLiteral("Dialoguer en prive"), &Tform_connectes::OpenPrivate));
+    popup->setDefaultAction(
+        add(QStringLiteral("Dialoguer en prive"), &Tform_connectes::OpenPrivate));
     add(QStringLiteral("Rejoindre dans le salon"), &Tform_connectes::JoinRoom);
     add(QStringLiteral("Envoyer un E-Mail"), &Tform_connectes::ShowMail);
     add(QStringLiteral("Profil"), &Tform_connectes::ShowProfile);

@@ -1,8 +1,8 @@
 #include "directory/sex_combo_box.h"
 
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 
 namespace {
 
@@ -14,11 +14,11 @@ class SexItemDelegate : public QStyledItemDelegate {
                const QModelIndex& index) const override {
         const bool selected = option.state & QStyle::State_Selected;
         painter->save();
-        painter->fillRect(option.rect, option.palette.color(selected ? QPalette::Highlight
-                                                                     : QPalette::Base));
-        SexComboBox::DrawItem(*painter, option.rect, index.data().toString(),
-                              option.palette.color(selected ? QPalette::HighlightedText
-                                                            : QPalette::Text));
+        painter->fillRect(option.rect,
+                          option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
+        SexComboBox::DrawItem(
+            *painter, option.rect, index.data().toString(),
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter->restore();
     }
 };

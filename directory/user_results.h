@@ -8,7 +8,9 @@
 // nickname, hint colour name of the sex, hint ("age ; letter ; town"), chat id, age, sex code,
 // town, room. A message is its text, "null", "null".
 inline constexpr char kShortSearchItem[] =
-    "Veuillez indiquer au minimum 2 lettres pour \xE9" "ff\xE9" "ctuer la recherche\nnull\nnull";
+    "Veuillez indiquer au minimum 2 lettres pour \xE9"
+    "ff\xE9"
+    "ctuer la recherche\nnull\nnull";
 inline constexpr char kSearchingItem[] = "Recherche en cours ...\nnull\nnull";
 inline constexpr char kNoResultItem[] =
     "Aucune personne ne correspond a vos crit\xE8res\nnull\nnull";
@@ -16,12 +18,12 @@ inline constexpr char kNoResultItem[] =
 // One result item taken apart, each field cut to the width it is kept in.
 struct UserEntry {
     std::string nickname;
-    std::string colour;  // 5
+    std::string colour;   // 5
     std::string chat_id;  // 20
-    std::string age;  // 5
-    std::string town;  // 25
-    std::string sex;  // 7
-    std::string room;  // 30
+    std::string age;      // 5
+    std::string town;     // 25
+    std::string sex;      // 7
+    std::string room;     // 30
 
     // A message item carries no person.
     bool IsPerson() const { return colour != "null"; }

@@ -54,8 +54,8 @@ const std::vector<std::string>& SearchAgeItems() {
 std::optional<UserSearch> MakeUserSearch(int type, const std::string& text, int sex, int age) {
     if (text.size() < kMinSearchText) return std::nullopt;
     const std::string_view code = type == 1 ? codes::SearchByTown : codes::SearchByNickname;
-    return UserSearch{
-        UserSearchLine(code, text, AgeClass(age), SexClass(sex)),
-        "Recherche du connect\xE9 " + ItemAt(SearchTypeItems(), type) + " " + text +
-            " - Sexe : " + ItemAt(SearchSexItems(), sex) + " - Age : " + ItemAt(SearchAgeItems(), age)};
+    return UserSearch{UserSearchLine(code, text, AgeClass(age), SexClass(sex)),
+                      "Recherche du connect\xE9 " + ItemAt(SearchTypeItems(), type) + " " + text +
+                          " - Sexe : " + ItemAt(SearchSexItems(), sex) +
+                          " - Age : " + ItemAt(SearchAgeItems(), age)};
 }

@@ -1,3 +1,5 @@
+#include "directory/user_search.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -10,7 +12,6 @@
 
 #include "directory/sex_combo_box.h"
 #include "directory/user_results.h"
-#include "directory/user_search.h"
 #include "main/logged_in_fixture.h"
 #include "main/shell_windows.h"
 #include "platform/cp1252.h"
@@ -25,10 +26,10 @@ std::string W(std::u16string_view text) {
 
 // Reply fields for a search on either sex: a header, then eight fields a person.
 std::vector<std::string> EitherSexReply() {
-    return {"4:-2:-2", "i1", "bob",   "",   "30", "1",  "Nice",    "Salle#2", "",
-            "i2",      "Zoe", "",     "22",  "0",  "Lyon", "Salle#0", "",      "i3",
-            "alice",   "",    "25",   "0",   "Metz", "Accueil", "",     "i4",    "Cid",
-            "",        "40",  "-1",   "Pau", "Autre#0", ""};
+    return {"4:-2:-2", "i1",  "bob", "",    "30",      "1",       "Nice",    "Salle#2", "",
+            "i2",      "Zoe", "",    "22",  "0",       "Lyon",    "Salle#0", "",        "i3",
+            "alice",   "",    "25",  "0",   "Metz",    "Accueil", "",        "i4",      "Cid",
+            "",        "40",  "-1",  "Pau", "Autre#0", ""};
 }
 
 TEST(UserResultItems, RepliesBecomeItemsInOrder) {
@@ -45,13 +46,13 @@ TEST(UserResultItems, RepliesBecomeItemsInOrder) {
           "bob\nbleu\n30 ; H ; Nice\ni1\n30\n1\nNice\nSalle#2\n",
           "Cid\nvert\n40 ; I ; Pau\ni4\n40\n-1\nPau\nAutre#0\n"}},
         {"one sex: the criterion is every person's sex",
-         UserResultItemsOneSex({"2:-2:1", "i1", "bob", "", "30", "Nice", "S", "", "i5", "Abel",
-                                "", "", "", "", ""},
-                               "1"),
+         UserResultItemsOneSex(
+             {"2:-2:1", "i1", "bob", "", "30", "Nice", "S", "", "i5", "Abel", "", "", "", "", ""},
+             "1"),
          {"Abel\nbleu\n ; H ; \ni5\n\n1\n\n\n", "bob\nbleu\n30 ; H ; Nice\ni1\n30\n1\nNice\nS\n"}},
         {"accented names sort beside their plain letters",
-         UserResultItemsOneSex({"h", "a", W(u"Élodie"), "", "", "", "", "", "b", "Emma", "", "",
-                                "", "", "", "c", "Eddy", "", "", "", "", ""},
+         UserResultItemsOneSex({"h", "a", W(u"Élodie"), "", "",  "",     "", "", "b", "Emma", "",
+                                "",  "",  "",           "", "c", "Eddy", "", "", "",  "",     ""},
                                "0"),
          {"Eddy\nrose\n ; F ; \nc\n\n0\n\n\n", W(u"Élodie\nrose\n ; F ; \na\n\n0\n\n\n"),
           "Emma\nrose\n ; F ; \nb\n\n0\n\n\n"}},
@@ -68,9 +69,9 @@ TEST(UserResultItems, RepliesBecomeItemsInOrder) {
 }
 
 TEST(UserResultItems, EntriesAreReadBackCutToTheirWidths) {
-    const UserEntry full = ParseUserEntry(
-        UserItemText(std::string(25, 'c'), std::string(40, 'n'), "123456", "-1234567",
-                     std::string(30, 't'), std::string(35, 'r')));
+    const UserEntry full =
+        ParseUserEntry(UserItemText(std::string(25, 'c'), std::string(40, 'n'), "123456",
+                                    "-1234567", std::string(30, 't'), std::string(35, 'r')));
     EXPECT_EQ(full.nickname, std::string(40, 'n'));
     EXPECT_EQ(full.colour, "vert");
     EXPECT_EQ(full.chat_id, std::string(20, 'c'));
@@ -162,9 +163,9 @@ TEST_F(SearchWindowTest, SearchNeedsTwoLettersAndShowsItIsUnderWay) {
     QTest::keyClicks(form().text_rech, "obby");
     QTest::keyClick(form().text_rech, Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(Items(), std::vector<std::string>{kSearchingItem});
-    EXPECT_EQ(searches, std::vector<std::string>{W(
-                            u"Recherche du connecté dont le pseudo commence par bobby - Sexe : "
-                            u"Homme - Age : Indifférent")});
+    EXPECT_EQ(searches, std::vector<std::string>{
+                            W(u"Recherche du connecté dont le pseudo commence par bobby - Sexe : "
+                              u"Homme - Age : Indifférent")});
     EXPECT_EQ(form().text_rech->text(), "bobby");
 }
 
@@ -177,28 +178,83 @@ TEST_F(SearchWindowTest, ButtonsAndPopupActOnTheChosenPerson) {
         int rooms_shown = 0;
     };
     const Case cases[] = {
-        {"profile button", [&] { Select(1); QTest::mouseClick(form().btn_profil, Qt::LeftButton); },
-         {"Zoe"}, {}, {}},
-        {"mail button", [&] { Select(2); QTest::mouseClick(form().FlatButton1, Qt::LeftButton); },
-         {}, {"bob"}, {}},
-        {"ignore button", [&] { Select(3); QTest::mouseClick(form().btn_ignorer, Qt::LeftButton); },
-         {}, {}, {"i4"}},
-        {"room button", [&] { Select(0); QTest::mouseClick(form().btn_salon, Qt::LeftButton); },
-         {}, {}, {}, 1},
+        {"profile button",
+         [&] {
+             Select(1);
+             QTest::mouseClick(form().btn_profil, Qt::LeftButton);
+         },
+         {"Zoe"},
+         {},
+         {}},
+        {"mail button",
+         [&] {
+             Select(2);
+             QTest::mouseClick(form().FlatButton1, Qt::LeftButton);
+         },
+         {},
+         {"bob"},
+         {}},
+        {"ignore button",
+         [&] {
+             Select(3);
+             QTest::mouseClick(form().btn_ignorer, Qt::LeftButton);
+         },
+         {},
+         {},
+         {"i4"}},
+        {"room button",
+         [&] {
+             Select(0);
+             QTest::mouseClick(form().btn_salon, Qt::LeftButton);
+         },
+         {},
+         {},
+         {},
+         1},
         {"popup profile under the mouse, not the selection",
-         [&] { Select(0); RightClick(2); PopupItem("Profil")->trigger(); }, {"bob"}, {}, {}},
-        {"popup mail", [&] { RightClick(1); PopupItem("Envoyer un E-Mail")->trigger(); },
-         {}, {"Zoe"}, {}},
-        {"popup ignore", [&] { RightClick(0); PopupItem("Ignorer")->trigger(); },
-         {}, {}, {"i3"}},
-        {"popup room", [&] { RightClick(3); PopupItem("Rejoindre dans le salon")->trigger(); },
-         {}, {}, {}, 1},
-        {"nothing selected", [&] {
+         [&] {
+             Select(0);
+             RightClick(2);
+             PopupItem("Profil")->trigger();
+         },
+         {"bob"},
+         {},
+         {}},
+        {"popup mail",
+         [&] {
+             RightClick(1);
+             PopupItem("Envoyer un E-Mail")->trigger();
+         },
+         {},
+         {"Zoe"},
+         {}},
+        {"popup ignore",
+         [&] {
+             RightClick(0);
+             PopupItem("Ignorer")->trigger();
+         },
+         {},
+         {},
+         {"i3"}},
+        {"popup room",
+         [&] {
+             RightClick(3);
+             PopupItem("Rejoindre dans le salon")->trigger();
+         },
+         {},
+         {},
+         {},
+         1},
+        {"nothing selected",
+         [&] {
              form().list_rech->clearSelection();
-             for (QPushButton* button : {form().btn_profil, form().FlatButton1,
-                                         form().btn_ignorer, form().btn_salon, form().btn_pv})
+             for (QPushButton* button : {form().btn_profil, form().FlatButton1, form().btn_ignorer,
+                                         form().btn_salon, form().btn_pv})
                  QTest::mouseClick(button, Qt::LeftButton);
-         }, {}, {}, {}},
+         },
+         {},
+         {},
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -262,10 +318,8 @@ TEST_F(SearchWindowTest, ResultsAreDrawnInTheColoursOfSexAndTown) {
     EXPECT_TRUE(colours.count(qRgb(0, 0, 0))) << "room";
 
     SexComboBox& sexes = *form().combo_rech_sexe;
-    const std::pair<int, QRgb> squares[] = {{0, qRgb(0, 0, 0)},
-                                            {1, qRgb(255, 0, 255)},
-                                            {2, qRgb(0, 0, 255)},
-                                            {3, qRgb(128, 128, 0)}};
+    const std::pair<int, QRgb> squares[] = {
+        {0, qRgb(0, 0, 0)}, {1, qRgb(255, 0, 255)}, {2, qRgb(0, 0, 255)}, {3, qRgb(128, 128, 0)}};
     for (const auto& [index, colour] : squares) {
         QImage item(100, 20, QImage::Format_RGB32);
         item.fill(Qt::white);
@@ -285,9 +339,10 @@ TEST_F(LiveSearchTest, SearchAndCountComeFromTheServer) {
     ASSERT_NE(search, nullptr);
     search->text_rech->setText("bea");
     QTest::mouseClick(search->btn_rech, Qt::LeftButton);
-    ASSERT_TRUE(WaitUntil([&] { return search->list_rech->count() == 1 &&
-                                       BabiListBox::ItemLine(search->list_rech->ItemText(0), 0) ==
-                                           "Bea"; }));
+    ASSERT_TRUE(WaitUntil([&] {
+        return search->list_rech->count() == 1 &&
+               BabiListBox::ItemLine(search->list_rech->ItemText(0), 0) == "Bea";
+    }));
     const UserEntry bea = ParseUserEntry(ToAnsi(search->list_rech->ItemText(0)));
     EXPECT_EQ(bea.chat_id, bea_.chatid);
     EXPECT_TRUE(bea.room.starts_with(kRoom)) << bea.room;
