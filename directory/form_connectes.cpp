@@ -1,91 +1,98 @@
 #include "directory/form_connectes.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "directory/send_key.h"
-#include "directory/user_results.h"
+#include "directory/sex_combo_box.h"
+#include "directory/user_search.h"
+#include "program/chat_windows.h"
 #include "session/babillon.h"
 #include "session/command_codes.h"
 #include "widgets/ansi_text.h"
+#include "widgets/babi_list_box.h"
+#include "widgets/hint_window.h"
 
 namespace {
 
-constexpr int kMaxSearchText = 32;
-// Any age, any sex.
-constexpr char kAnyClass[] = "-2";
+constexpr std::uint8_t kDebugOk = 1;
 
 }  // namespace
 
 Tform_connectes::Tform_connectes(WindowContext& context, QWidget* parent)
-    : StandardWindow(context, parent),
-      list_rech(new QListWidget(this)),
-      combo_rech_type(new QComboBox(this)),
-      text_rech(new QLineEdit(this)),
-      lbl_nb_connectes(new QLabel(this)) {
+    : StandardWindow(context, parent) {
     setObjectName("form_connectes");
     setWindowTitle(QStringLiteral("Connectés"));
-    list_rech->setObjectName("list_rech");
-    combo_rech_type->setObjectName("combo_rech_type");
-    text_rech->setObjectName("text_rech");
-    lbl_nb_connectes->setObjectName("lbl_nb_connectes");
-    combo_rech_type->addItems({QStringLiteral("dont le pseudo commence par"),
-                               QStringLiteral("dont la ville commence par")});
-    text_rech->setMaxLength(kMaxSearchText);
-    text_rech->installEventFilter(this);
-    auto* btn_rech = new QPushButton(QStringLiteral("Démarrer la recherche"), this);
-    btn_rech->setObjectName("btn_rech");
-    btn_rech->setAutoDefault(false);
-
-    auto* search = new QHBoxLayout;
-    search->addWidget(combo_rech_type);
-    search->addWidget(text_rech, 1);
-    search->addWidget(btn_rech);
-    auto* count = new QHBoxLayout;
-    count->addWidget(new QLabel(QStringLiteral("Nombre de personnes connectées :"), this));
-    count->addWidget(lbl_nb_connectes, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(new QLabel(QStringLiteral("Liste des personnes connectées"), this));
-    layout->addWidget(list_rech, 1);
-    layout->addLayout(search);
-    layout->addLayout(count);
+    BuildLayout();
+    BuildPopup();
 
     connect(btn_rech, &QPushButton::clicked, this, &Tform_connectes::btn_rechClick);
+    connect(btn_refresh, &QPushButton::clicked, this, &Tform_connectes::btn_refreshClick);
+    const auto on_selected = [this](void (Tform_connectes::*action)(const UserEntry&)) {
+        return [this, action] {
+            if (const auto person = SelectedPerson()) (this->*action)(*person);
+        };
+    };
+    connect(btn_pv, &QPushButton::clicked, this, on_selected(&Tform_connectes::OpenPrivate));
+    connect(list_rech, &QListWidget::itemDoubleClicked, this,
+            on_selected(&Tform_connectes::OpenPrivate));
+    connect(btn_salon, &QPushButton::clicked, this, on_selected(&Tform_connectes::JoinRoom));
+    connect(btn_ignorer, &QPushButton::clicked, this, on_selected(&Tform_connectes::ToggleIgnore));
+    connect(btn_profil, &QPushButton::clicked, this, on_selected(&Tform_connectes::ShowProfile));
+    connect(FlatButton1, &QPushButton::clicked, this, on_selected(&Tform_connectes::ShowMail));
 }
 
 void Tform_connectes::FillUserResults(const std::vector<std::string>& fields) {
-    list_rech->clear();
-    for (const UserResult& result : ParseUserResults(fields)) {
-        list_rech->addItem(FromAnsi(UserResultText(result)));
-    }
+    ShowItems(UserResultItems(fields));
 }
 
 void Tform_connectes::FillUserResultsOneSex(const std::vector<std::string>& fields,
                                             const std::string& criterion) {
-    list_rech->clear();
-    for (const UserResult& result : ParseUserResultsOneSex(fields, criterion)) {
-        list_rech->addItem(FromAnsi(UserResultText(result)));
-    }
+    ShowItems(UserResultItemsOneSex(fields, criterion));
 }
 
 void Tform_connectes::ShowNoResult() {
-    list_rech->clear();
-    // The list shows the first line; the whole item keeps the list item convention (text,
-    // hint colour, hint) for the owner-drawn list.
-    const QString item = FromAnsi("Aucune personne ne correspond a vos crit\xE8res\nnull\nnull");
-    auto* message = new QListWidgetItem(item.section('\n', 0, 0));
-    message->setData(Qt::UserRole, item);
-    list_rech->addItem(message);
+    ShowMessage(kNoResultItem);
 }
 
 void Tform_connectes::SetConnectedCount(const std::string& text) {
     lbl_nb_connectes->setText(FromAnsi(text));
+}
+
+void Tform_connectes::ShowItems(const std::vector<std::string>& items) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : items) texts.append(FromAnsi(item));
+    list_rech->SetItems(texts);
+}
+
+void Tform_connectes::ShowMessage(const char* item) {
+    list_rech->SetItems({FromAnsi(item)});
+}
+
+void Tform_connectes::Activated() {
+    text_rech->setFocus();
+    btn_refreshClick();
+}
+
+bool Tform_connectes::event(QEvent* event) {
+    // Inside the main window the frame is a sub-window, whose activation is ours.
+    if (event->type() == QEvent::ParentChange) {
+        disconnect(activation_);
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+            activation_ = connect(frame, &QMdiSubWindow::windowStateChanged, this,
+                                  [this](Qt::WindowStates before, Qt::WindowStates now) {
+                                      if (!(before & Qt::WindowActive) && (now & Qt::WindowActive))
+                                          Activated();
+                                  });
+        }
+    }
+    return StandardWindow::event(event);
 }
 
 bool Tform_connectes::eventFilter(QObject* watched, QEvent* event) {
@@ -93,20 +100,80 @@ bool Tform_connectes::eventFilter(QObject* watched, QEvent* event) {
         btn_rechClick();
         return true;
     }
+    if (watched == list_rech->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QModelIndex index = list_rech->indexAt(mouse->position().toPoint());
+        if (mouse->button() == Qt::RightButton && index.isValid()) {
+            list_rech->setCurrentIndex(index);
+            PopupItemIndex = index.row();
+            list_rech->Hint()->hide();
+            popup->popup(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
     return StandardWindow::eventFilter(watched, event);
 }
 
 void Tform_connectes::btn_rechClick() {
     list_rech->clear();
-    const std::string text = ToAnsi(text_rech->text());
-    if (text.size() < 2) {
-        list_rech->addItem(
-            QStringLiteral("Veuillez indiquer au minimum 2 lettres pour "
-                           "éfféctuer la recherche"));
+    const std::optional<UserSearch> search =
+        MakeUserSearch(combo_rech_type->currentIndex(), ToAnsi(text_rech->text()),
+                       combo_rech_sexe->currentIndex(), combo_rech_age->currentIndex());
+    if (!search) {
+        ShowMessage(kShortSearchItem);
         return;
     }
-    list_rech->addItem(QStringLiteral("Recherche en cours ..."));
-    const std::string_view code =
-        combo_rech_type->currentIndex() == 1 ? codes::SearchByTown : codes::SearchByNickname;
-    context_.session.SendLine(UserSearchLine(code, text, kAnyClass, kAnyClass));
+    ShowMessage(kSearchingItem);
+    context_.session.Debug(search->trace, kDebugOk);
+    context_.session.SendLine(search->line);
+}
+
+void Tform_connectes::btn_refreshClick() {
+    context_.session.SendLine(ConnectedCountLine());
+}
+
+std::optional<UserEntry> Tform_connectes::PersonAt(int index) const {
+    if (index < 0 || index >= list_rech->count()) return std::nullopt;
+    UserEntry entry = ParseUserEntry(ToAnsi(list_rech->ItemText(index)));
+    // The messages of the list ("Recherche en cours ...") carry nobody to act on.
+    if (!entry.IsPerson()) return std::nullopt;
+    return entry;
+}
+
+std::optional<UserEntry> Tform_connectes::SelectedPerson() const {
+    const QList<QListWidgetItem*> selected = list_rech->selectedItems();
+    if (selected.isEmpty()) return std::nullopt;
+    return PersonAt(list_rech->row(selected.front()));
+}
+
+std::optional<UserEntry> Tform_connectes::PopupPerson() const {
+    return PersonAt(PopupItemIndex);
+}
+
+void Tform_connectes::OpenPrivate(const UserEntry& person) {
+    ChatWindows& windows = context_.windows;
+    const int slot = windows.FindPrivateWindow(person.chat_id);
+    if (slot >= 0) {
+        windows.ShowPrivateWindow(slot);
+    } else {
+        windows.OpenPrivateWindow(person.chat_id, person.nickname, person.age, person.sex,
+                                  person.town, "", false);
+    }
+}
+
+void Tform_connectes::JoinRoom(const UserEntry& person) {
+    context_.session.SendLine(JoinRoomLine(person.room, "0"));
+    context_.windows.ShowRoomWindow();
+}
+
+void Tform_connectes::ShowMail(const UserEntry& person) {
+    context_.windows.ShowMailPage(person.nickname);
+}
+
+void Tform_connectes::ShowProfile(const UserEntry& person) {
+    context_.windows.ShowProfile(person.nickname);
+}
+
+void Tform_connectes::ToggleIgnore(const UserEntry& person) {
+    context_.windows.ToggleIgnore(person.chat_id);
 }

@@ -1,66 +1,118 @@
 #include "directory/user_results.h"
 
+#include <QCollator>
+#include <QCollatorSortKey>
+#include <QLocale>
 #include <algorithm>
-#include <cctype>
 
-#include "directory/room_names.h"
-#include "program/dispatch_fields.h"
+#include "widgets/ansi_text.h"
 
 namespace {
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
+// The system's collation; without one (the "C" locale of a bare session) French, so that
+// "Élodie" stands beside "Elodie" and not after "Zoé".
+QCollator ItemCollator() {
+    const QLocale system = QLocale::system();
+    QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::French, QLocale::France)
+                                                       : system);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
 }
 
-void SortByNickname(std::vector<UserResult>& results) {
-    std::stable_sort(results.begin(), results.end(), [](const UserResult& a, const UserResult& b) {
-        return Lower(a.nickname) < Lower(b.nickname);
-    });
+// Items sorted on keys made once each; texts are lower-cased first, which keeps the order
+// case-insensitive whatever the collation backend supports.
+void SortItems(std::vector<std::string>& items) {
+    const QCollator collator = ItemCollator();
+    std::vector<std::pair<QCollatorSortKey, std::string>> keyed;
+    keyed.reserve(items.size());
+    for (std::string& item : items) {
+        keyed.emplace_back(collator.sortKey(FromAnsi(item).toLower()), std::move(item));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    for (std::size_t i = 0; i < items.size(); ++i) items[i] = std::move(keyed[i].second);
 }
 
-int SexGroup(const std::string& sex) {
+int SexGroup(std::string_view sex) {
     if (sex == "0") return 0;
     if (sex == "1") return 1;
     return 2;
 }
 
+std::size_t RecordCount(const std::vector<std::string>& fields, std::size_t record_size) {
+    return fields.empty() ? 0 : (fields.size() - 1) / record_size;
+}
+
+std::string Cut(std::string_view text, std::size_t width) {
+    return std::string(text.substr(0, width));
+}
+
 }  // namespace
 
-std::vector<UserResult> ParseUserResults(const std::vector<std::string>& fields) {
-    constexpr std::size_t kRecord = 8;
-    std::vector<UserResult> groups[3];
-    const std::size_t records = fields.empty() ? 0 : (fields.size() - 1) / kRecord;
-    for (std::size_t r = 0; r < records; ++r) {
-        const std::size_t j = 1 + kRecord * r;
-        UserResult result{fields[j],     fields[j + 1], fields[j + 3],
-                          fields[j + 4], fields[j + 5], fields[j + 6]};
-        groups[SexGroup(result.sex)].push_back(std::move(result));
-    }
-    std::vector<UserResult> results;
-    for (auto& group : groups) {
-        SortByNickname(group);
-        results.insert(results.end(), group.begin(), group.end());
-    }
-    return results;
+std::string SexColourName(std::string_view sex) {
+    if (sex == "0") return "rose";
+    if (sex == "1") return "bleu";
+    return "vert";
 }
 
-std::vector<UserResult> ParseUserResultsOneSex(const std::vector<std::string>& fields,
+std::string SexLetter(std::string_view sex) {
+    if (sex == "0") return "F";
+    if (sex == "1") return "H";
+    return "I";
+}
+
+std::string UserItemText(const std::string& chat_id, const std::string& nickname,
+                         const std::string& age, const std::string& sex, const std::string& town,
+                         const std::string& room) {
+    return nickname + "\n" + SexColourName(sex) + "\n" + age + " ; " + SexLetter(sex) + " ; " +
+           town + "\n" + chat_id + "\n" + age + "\n" + sex + "\n" + town + "\n" + room + "\n";
+}
+
+std::vector<std::string> UserResultItems(const std::vector<std::string>& fields) {
+    constexpr std::size_t kRecord = 8;
+    std::vector<std::string> groups[3];
+    for (std::size_t r = 0; r < RecordCount(fields, kRecord); ++r) {
+        const std::size_t j = 1 + kRecord * r;
+        const std::string& sex = fields[j + 4];
+        groups[SexGroup(sex)].push_back(UserItemText(fields[j], fields[j + 1], fields[j + 3], sex,
+                                                     fields[j + 5], fields[j + 6]));
+    }
+    std::vector<std::string> items;
+    for (auto& group : groups) {
+        SortItems(group);
+        items.insert(items.end(), std::make_move_iterator(group.begin()),
+                     std::make_move_iterator(group.end()));
+    }
+    return items;
+}
+
+std::vector<std::string> UserResultItemsOneSex(const std::vector<std::string>& fields,
                                                const std::string& criterion) {
     constexpr std::size_t kRecord = 7;
-    std::vector<UserResult> results;
-    const std::size_t records = fields.empty() ? 0 : (fields.size() - 1) / kRecord;
-    for (std::size_t r = 0; r < records; ++r) {
+    std::vector<std::string> items;
+    for (std::size_t r = 0; r < RecordCount(fields, kRecord); ++r) {
         const std::size_t j = 1 + kRecord * r;
-        results.push_back(
-            {fields[j], fields[j + 1], fields[j + 3], criterion, fields[j + 4], fields[j + 5]});
+        items.push_back(UserItemText(fields[j], fields[j + 1], fields[j + 3], criterion,
+                                     fields[j + 4], fields[j + 5]));
     }
-    SortByNickname(results);
-    return results;
+    SortItems(items);
+    return items;
 }
 
-std::string UserResultText(const UserResult& result) {
-    return result.nickname + " - " + result.town + " - (salon " + RoomDisplayName(result.room) +
-           ")";
+UserEntry ParseUserEntry(std::string_view item) {
+    std::string_view lines[8];
+    for (std::string_view& line : lines) {
+        const std::size_t feed = item.find('\n');
+        line = item.substr(0, feed);
+        item = feed == std::string_view::npos ? std::string_view() : item.substr(feed + 1);
+    }
+    UserEntry entry;
+    entry.nickname = std::string(lines[0]);
+    entry.colour = Cut(lines[1], 5);
+    entry.chat_id = Cut(lines[3], 20);
+    entry.age = Cut(lines[4], 5);
+    entry.sex = Cut(lines[5], 7);
+    entry.town = Cut(lines[6], 25);
+    entry.room = Cut(lines[7], 30);
+    return entry;
 }

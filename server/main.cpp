@@ -8,6 +8,7 @@
 #include "server/accounts.h"
 #include "server/chat_side.h"
 #include "server/crowd.h"
+#include "server/search_crowd.h"
 #include "server/demo.h"
 #include "server/room_directory.h"
 #include "server/flood.h"
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
     std::optional<Demo> demo;
     if (options->demo) {
         SeatRoomDirectory(chat, rooms);
+        SeatSearchCrowd(chat, rooms, kDemoSearchCrowd);
         demo.emplace(chat);
         demo->Start(Clock::now());
     }

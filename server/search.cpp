@@ -7,7 +7,8 @@
 namespace babillon {
 namespace {
 
-constexpr size_t kMaxResults = 50;
+// Enough for the largest answers the client has to show (a crowd of hundreds).
+constexpr size_t kMaxResults = 1000;
 
 // Lower bounds of the age classes 1 to 10; class n covers [bound n, bound n+1).
 constexpr int kAgeBounds[] = {5, 10, 15, 20, 25, 30, 40, 50, 60, 70, 1000};

@@ -20,6 +20,7 @@
 #include "config/form_connex.h"
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
+#include "directory/form_connectes.h"
 #include "directory/form_debug.h"
 #include "directory/form_salons.h"
 #include "main/form_main.h"
@@ -89,6 +90,22 @@ bool SaveRoomList(Tform_main& window, const QDir& out) {
     rooms->text_rech->setText(QStringLiteral("*s?n*"));
     QTest::qWait(300);
     return Save(&window, out, "salons.png");
+}
+
+// The search window with the people of the demo whose town starts with "Ly", one chosen.
+bool SaveSearchWindow(Tform_main& window, const QDir& out) {
+    Tform_connectes* search = window.SearchWindow();
+    window.Tabs()->SetTabIndex(3);
+    search->combo_rech_type->setCurrentIndex(1);
+    search->text_rech->setText("Ly");
+    QTest::mouseClick(search->btn_rech, Qt::LeftButton);
+    if (!WaitUntil([&] { return search->list_rech->count() > 5; })) {
+        std::fprintf(stderr, "the search results did not come\n");
+        return false;
+    }
+    search->list_rech->setCurrentRow(2);
+    QTest::qWait(300);
+    return Save(&window, out, "connectes.png");
 }
 
 }  // namespace
@@ -180,6 +197,7 @@ int main(int argc, char* argv[]) {
     ok = Save(&window, out, "debug.png") && ok;
     ok = SaveCrowdedRoom(window, out) && ok;
     ok = SaveRoomList(window, out) && ok;
+    ok = SaveSearchWindow(window, out) && ok;
     for (const char* name : {"Menu_Modules", "Menu_Prives"}) {
         auto* menu = window.findChild<QMenu*>(name);
         menu->popup(window.mapToGlobal(QPoint(0, 0)));
