@@ -16,6 +16,7 @@
 #include "main/form_main.h"
 #include "program/program_state.h"
 #include "widgets/ansi_text.h"
+#include "widgets/babi_list_box.h"
 #include "widgets/babi_rich_view.h"
 #include "widgets/mdi_tab.h"
 

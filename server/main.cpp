@@ -9,6 +9,7 @@
 #include "server/chat_side.h"
 #include "server/crowd.h"
 #include "server/demo.h"
+#include "server/demo_friends.h"
 #include "server/flood.h"
 #include "server/http_side.h"
 #include "server/log.h"
@@ -83,7 +84,9 @@ int main(int argc, char** argv) {
     }
     if (options->crowd > 0) SeatCrowd(chat, rooms, options->crowd);
     std::optional<Demo> demo;
+    std::optional<DemoFriends> friends;
     if (options->demo) {
+        friends.emplace(chat);
         demo.emplace(chat);
         demo->Start(Clock::now());
     }

@@ -20,6 +20,8 @@
 #include "config/form_connex.h"
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
+#include "auxiliary/form_stats.h"
+#include "directory/form_amis.h"
 #include "directory/form_debug.h"
 #include "main/form_main.h"
 #include "main/qt_french.h"
@@ -29,6 +31,7 @@
 #include "program/program_state.h"
 #include "session/command_codes.h"
 #include "support/babillon_server.h"
+#include "widgets/babi_list_box.h"
 #include "widgets/mdi_tab.h"
 
 namespace {
@@ -70,6 +73,29 @@ bool SaveCrowdedRoom(Tform_main& window, const QDir& out) {
     window.Tabs()->SetTabIndex(6);
     QTest::qWait(500);
     return Save(&window, out, "salon_foule.png");
+}
+
+// The demo's friends: those present in their colours, the others in grey, one selected.
+bool SaveFriends(Tform_main& window, const QDir& out) {
+    Tform_amis* amis = window.FriendsWindow();
+    if (!WaitUntil([&] { return amis->list_amis->count() >= 3; })) {
+        std::fprintf(stderr, "the friends list did not come\n");
+        return false;
+    }
+    amis->list_amis->setCurrentRow(1);
+    amis->text_etat->setText(QString::fromUtf8("au café, je reviens"));
+    window.Tabs()->SetTabIndex(5);
+    QTest::qWait(300);
+    return Save(&window, out, "amis.png");
+}
+
+bool SaveStatistics(Tform_main& window, const QDir& out) {
+    window.findChild<QAction*>("SM_Stats")->trigger();
+    auto* stats = window.findChild<Tform_stats*>("form_stats");
+    QTest::qWait(300);
+    const bool saved = Save(stats, out, "stats.png");
+    stats->close();
+    return saved;
 }
 
 }  // namespace
@@ -160,6 +186,8 @@ int main(int argc, char* argv[]) {
     QTest::qWait(200);
     ok = Save(&window, out, "debug.png") && ok;
     ok = SaveCrowdedRoom(window, out) && ok;
+    ok = SaveStatistics(window, out) && ok;
+    ok = SaveFriends(window, out) && ok;
     for (const char* name : {"Menu_Modules", "Menu_Prives"}) {
         auto* menu = window.findChild<QMenu*>(name);
         menu->popup(window.mapToGlobal(QPoint(0, 0)));
