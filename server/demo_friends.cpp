@@ -1,5 +1,7 @@
 #include "server/demo_friends.h"
 
+#include <cctype>
+
 #include "server/demo_script.h"
 #include "server/log.h"
 
@@ -7,17 +9,24 @@ namespace babillon {
 
 namespace {
 
-// One demo character in two is a friend.
-constexpr std::size_t kFriendEvery = 2;
+// Friends of each sex, so that the list shows every colour.
+constexpr int kFriendsPerSex = 3;
 
 }  // namespace
 
 std::string FriendEntry(std::string_view alias) {
+    // The account is the alias in lower-case letters and digits, accents taken off.
+    static constexpr std::string_view kLatin1Lower = "aaaaaaaceeeeiiiidnooooooouuuuyty";
     std::string account;
-    for (const char c : alias) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) account.push_back(c);
-        if (c >= 'A' && c <= 'Z') account.push_back(static_cast<char>(byte - 'A' + 'a'));
+    for (std::size_t i = 0; i < alias.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(alias[i]);
+        if (std::isalnum(byte)) {
+            account.push_back(static_cast<char>(std::tolower(byte)));
+        } else if (byte == 0xC3 && i + 1 < alias.size()) {
+            const auto next = static_cast<unsigned char>(alias[++i]);
+            const std::size_t letter = (next & 0x1F);
+            if (letter < kLatin1Lower.size()) account.push_back(kLatin1Lower[letter]);
+        }
     }
     return std::string(alias) + ":0" + account + "_babillon";
 }
@@ -28,9 +37,9 @@ std::string FriendRecord(const Member& member) {
 }
 
 DemoFriends::DemoFriends(ChatSide& chat) : chat_(chat) {
-    const auto characters = demo::Characters();
-    for (std::size_t i = 0; i < characters.size(); i += kFriendEvery) {
-        aliases_.emplace(characters[i].alias);
+    std::map<Sex, int> taken;
+    for (const demo::Character& character : demo::Characters()) {
+        if (taken[character.sex]++ < kFriendsPerSex) aliases_.emplace(character.alias);
     }
     chat_.on_identified = [this](const Member& user) { Identified(user); };
     chat_.on_presence = [this](const Member& member, ChatSide::Presence what) {
