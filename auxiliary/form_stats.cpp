@@ -46,8 +46,7 @@ Tform_stats::Tform_stats(WindowContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Statistiques sur le salon"));
     lbl_hommes->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(0, 0, 255);"));
     lbl_femmes->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(255, 0, 255);"));
-    lbl_indetermines->setStyleSheet(
-        QStringLiteral("font-weight: bold; color: rgb(128, 128, 0);"));
+    lbl_indetermines->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(128, 128, 0);"));
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Créateur :"), lbl_createur);
     fields->addRow(QStringLiteral("Salon :"), lbl_salon);

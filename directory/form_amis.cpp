@@ -151,8 +151,8 @@ void Tform_amis::MarkFriendsGone(const std::vector<std::string>& fields) {
     for (const std::string& nickname : DepartedNicknames(fields)) {
         for (FriendRecord& record : friends_) {
             if (record.nickname != nickname) continue;
-            const int slot = Reachable(record) ? context_.windows.FindPrivateWindow(record.chat_id)
-                                               : -1;
+            const int slot =
+                Reachable(record) ? context_.windows.FindPrivateWindow(record.chat_id) : -1;
             record.chat_id = kFriendGone;
             if (Tform_prive* window = context_.windows.PrivateWindow(slot)) {
                 window->NotifyFriendGone();

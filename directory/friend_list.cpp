@@ -83,9 +83,9 @@ std::string FriendItemText(const FriendRecord& r) {
         status = r.status;
     }
     std::string item;
-    for (const std::string& line : {r.nickname.str(), colour, hint, r.account.str(),
-                                    r.chat_id.str(), r.age.str(), r.sex.str(), r.town.str(),
-                                    status}) {
+    for (const std::string& line :
+         {r.nickname.str(), colour, hint, r.account.str(), r.chat_id.str(), r.age.str(),
+          r.sex.str(), r.town.str(), status}) {
         item += line;
         item += '\n';
     }

@@ -53,7 +53,8 @@ void DemoFriends::Identified(const Member& user) {
     chat_.SendTo(user, std::move(list));
     std::string present = "332\t-1";
     for (const auto& [alias, chatid] : present_) {
-        if (const Member* member = chat_.FindMember(chatid)) present += "\t" + FriendRecord(*member);
+        if (const Member* member = chat_.FindMember(chatid))
+            present += "\t" + FriendRecord(*member);
     }
     Log("demo: ", user.alias, " gets ", aliases_.size(), " friends, ", present_.size(),
         " of them here");

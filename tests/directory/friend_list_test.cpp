@@ -38,17 +38,26 @@ TEST(FriendList, EntriesOfTheFriendsLine) {
         std::vector<std::string> after;
     };
     const Case cases[] = {
-        {"account after the first zero past the colon", {}, {"-1", "Zoe:120compte0b"}, true,
+        {"account after the first zero past the colon",
+         {},
+         {"-1", "Zoe:120compte0b"},
+         true,
          {"Zoe/compte0b"}},
         {"reset empties first", {"Max:0m"}, {"-1", "Zoe:0z"}, true, {"Zoe/z"}},
         {"an arrival already known adds nothing", {"Zoe:0z"}, {"0", "Zoe:0z"}, false, {"Zoe/z"}},
-        {"same nickname, other account is another friend", {"Zoe:0z"}, {"0", "Zoe:0y"}, false,
+        {"same nickname, other account is another friend",
+         {"Zoe:0z"},
+         {"0", "Zoe:0y"},
+         false,
          {"Zoe/z", "Zoe/y"}},
         {"no colon: the whole entry is the nickname", {}, {"0", "Solo"}, false, {"Solo/"}},
         {"no zero after the colon: no account", {}, {"0", "Ana:abc"}, false, {"Ana/"}},
         {"a zero before the colon does not count", {}, {"0", "Al0:x0y"}, false, {"Al0/y"}},
         {"nothing after the sub-code", {"Zoe:0z"}, {"-1"}, true, {}},
-        {"long nickname is cut to 32", {}, {"0", std::string(40, 'n') + ":0a"}, false,
+        {"long nickname is cut to 32",
+         {},
+         {"0", std::string(40, 'n') + ":0a"},
+         false,
          {std::string(32, 'n') + "/a"}},
     };
     for (const Case& c : cases) {
@@ -66,8 +75,8 @@ TEST(FriendList, InformationRecordsAndDepartures) {
     std::vector<FriendRecord> friends;
     AddFriendEntries(friends, {"-1", "Zoe:0z", "Max:0m"}, true);
     // The second record is for a stranger; the third is cut short by the end of the line.
-    ApplyFriendInfo(friends, {"0", "z1", "Zoe", "x", "22", "0", "Lyon", std::string(90, 's'),
-                              "q1", "Inconnu", "", "40", "1", "Pau", "", "m1", "Max"});
+    ApplyFriendInfo(friends, {"0", "z1", "Zoe", "x", "22", "0", "Lyon", std::string(90, 's'), "q1",
+                              "Inconnu", "", "40", "1", "Pau", "", "m1", "Max"});
     EXPECT_EQ(friends[0].chat_id.str(), "z1");
     EXPECT_EQ(friends[0].age.str(), "22");
     EXPECT_EQ(friends[0].sex.str(), "0");
@@ -91,8 +100,10 @@ TEST(FriendList, ItemTexts) {
         std::string item;
     };
     const Case cases[] = {
-        {"man", Friend("Max", "m1", "1"), "Max\nbleu\n30 ; H ; Lyon\nc_Max\nm1\n30\n1\nLyon\ndispo\n"},
-        {"woman", Friend("Zoe", "z1", "0"), "Zoe\nrose\n30 ; F ; Lyon\nc_Zoe\nz1\n30\n0\nLyon\ndispo\n"},
+        {"man", Friend("Max", "m1", "1"),
+         "Max\nbleu\n30 ; H ; Lyon\nc_Max\nm1\n30\n1\nLyon\ndispo\n"},
+        {"woman", Friend("Zoe", "z1", "0"),
+         "Zoe\nrose\n30 ; F ; Lyon\nc_Zoe\nz1\n30\n0\nLyon\ndispo\n"},
         {"sex not given", Friend("Cid", "c1", "-1"),
          "Cid\nvert\n30 ; I ; Lyon\nc_Cid\nc1\n30\n-1\nLyon\ndispo\n"},
         {"left", Friend("Zoe", "null", "0"),
@@ -131,13 +142,15 @@ TEST(FriendList, ParsedItemsGiveTheRecordBack) {
 // Women, men, sex not given, then those who left; by nickname within a group, ignoring case.
 TEST(FriendList, ListOrder) {
     const std::vector<FriendRecord> friends = {
-        Friend("zed", "1", "1"),   Friend("gone", "null", "1"), Friend("Bea", "2", "0"),
-        Friend("alf", "3", "1"),   Friend("Ann", "null", "0"),  Friend("cid", "4", "-1"),
+        Friend("zed", "1", "1"),    Friend("gone", "null", "1"), Friend("Bea", "2", "0"),
+        Friend("alf", "3", "1"),    Friend("Ann", "null", "0"),  Friend("cid", "4", "-1"),
         Friend("\xC9va", "5", "0"), Friend("wait", "", ""),
     };
     std::vector<std::string> order;
-    for (const std::string& item : FriendItems(friends)) order.push_back(item.substr(0, item.find('\n')));
-    EXPECT_EQ(order, (std::vector<std::string>{"Bea", "\xC9va", "alf", "zed", "cid", "Ann", "gone"}));
+    for (const std::string& item : FriendItems(friends))
+        order.push_back(item.substr(0, item.find('\n')));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"Bea", "\xC9va", "alf", "zed", "cid", "Ann", "gone"}));
 }
 
 }  // namespace

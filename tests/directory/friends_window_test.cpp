@@ -1,7 +1,5 @@
 // The friends window over real child windows (no main window): what the 330/332 lines do to
 // the list and to the private windows, the news signal, the actions on a friend and the drawing.
-#include "directory/form_amis.h"
-
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -9,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "directory/form_amis.h"
 #include "main/qt_test_app.h"
 #include "main/shell_windows.h"
 #include "platform/cp1252.h"
@@ -32,17 +31,17 @@ class FriendsWindowTest : public ::testing::Test {
         windows.OpenStandardWindows();
         amis().SetSoundPlayer([this](const std::string& file) { sounds.push_back(file); });
         amis().AddFriends({"-1", "Zoe:0zoe", "Max:0max", "Cid:0cid"}, true);
-        amis().UpdateFriendInfo({"0", "z1", "Zoe", "", "22", "0", "Lyon", "dispo",
-                                 "m1", "Max", "", "30", "1", "Nice", "ici",
-                                 "c1", "Cid", "", "40", "-1", "Pau", ""});
+        amis().UpdateFriendInfo({"0",   "z1",  "Zoe", "",   "22",  "0",    "Lyon", "dispo",
+                                 "m1",  "Max", "",    "30", "1",   "Nice", "ici",  "c1",
+                                 "Cid", "",    "40",  "-1", "Pau", ""});
     }
     Tform_amis& amis() { return *windows.FriendsWindow(); }
     std::vector<std::string> Shown() {
         std::vector<std::string> shown;
         for (int i = 0; i < amis().list_amis->count(); ++i) {
             const QString item = amis().list_amis->ItemText(i);
-            shown.push_back(ToAnsi(BabiListBox::ItemLine(item, 0) + "/" +
-                                   BabiListBox::ItemLine(item, 8)));
+            shown.push_back(
+                ToAnsi(BabiListBox::ItemLine(item, 0) + "/" + BabiListBox::ItemLine(item, 8)));
         }
         return shown;
     }
@@ -67,12 +66,21 @@ TEST_F(FriendsWindowTest, DeparturesWithAndWithoutPrivateWindows) {
     };
     const std::string gone = platform::Utf16ToAnsi(u"n'est plus connecté");
     const Case cases[] = {
-        {"one, with a window", {"Zoe"}, {"1", "Zoe", ""},
-         {"Max/ici", "Cid/", "Zoe/" + gone}, {"Zoe"}},
-        {"first without a window, second with", {"Max"}, {"1", "Zoe", "", "Max", ""},
-         {"Cid/", "Max/" + gone, "Zoe/" + gone}, {"Max"}},
-        {"none with a window", {}, {"1", "Cid", "", "Zoe", ""},
-         {"Max/ici", "Cid/" + gone, "Zoe/" + gone}, {}},
+        {"one, with a window",
+         {"Zoe"},
+         {"1", "Zoe", ""},
+         {"Max/ici", "Cid/", "Zoe/" + gone},
+         {"Zoe"}},
+        {"first without a window, second with",
+         {"Max"},
+         {"1", "Zoe", "", "Max", ""},
+         {"Cid/", "Max/" + gone, "Zoe/" + gone},
+         {"Max"}},
+        {"none with a window",
+         {},
+         {"1", "Cid", "", "Zoe", ""},
+         {"Max/ici", "Cid/" + gone, "Zoe/" + gone},
+         {}},
         {"a stranger leaves", {"Zoe"}, {"1", "Inconnu", ""}, {"Zoe/dispo", "Max/ici", "Cid/"}, {}},
     };
     for (const Case& c : cases) {
@@ -82,8 +90,8 @@ TEST_F(FriendsWindowTest, DeparturesWithAndWithoutPrivateWindows) {
         for (const std::string& nickname : c.open) {
             for (const FriendRecord& r : amis().Friends()) {
                 if (r.nickname == nickname)
-                    opened.push_back(windows.OpenPrivateWindow(r.chat_id, r.nickname, r.age,
-                                                                    r.sex, r.town, "", false));
+                    opened.push_back(windows.OpenPrivateWindow(r.chat_id, r.nickname, r.age, r.sex,
+                                                               r.town, "", false));
             }
         }
         amis().MarkFriendsGone(c.fields);

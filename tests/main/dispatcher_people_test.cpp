@@ -1,5 +1,7 @@
 #include "main/dispatcher_fixture.h"
 
+#include "widgets/babi_list_box.h"
+
 namespace {
 
 class PeopleDispatchTest : public DispatcherTest {
@@ -69,11 +71,11 @@ TEST_F(PeopleDispatchTest, FriendsArriveGetDetailsAndLeave) {
     EXPECT_EQ(traces.back(),
               (TraceLine{W(u"[Chat-332] (0/-1) Informations sur les amis connectés"), 4}));
     EXPECT_EQ(friends.Friends()[1].status.str(), std::string(80, 's'));
-    const std::string max = "Max\nbleu\n30 ; H ; Nice\ncompte2\nm1\n30\n1\nNice\n" +
-                            std::string(80, 's') + "\n";
+    const std::string max =
+        "Max\nbleu\n30 ; H ; Nice\ncompte2\nm1\n30\n1\nNice\n" + std::string(80, 's') + "\n";
     EXPECT_EQ(ListTexts(friends.list_amis),
-              (std::vector<std::string>{"Zoe\nrose\n22 ; F ; Lyon\ncompte1\nz1\n22\n0\nLyon\ndispo\n",
-                                        max}));
+              (std::vector<std::string>{
+                  "Zoe\nrose\n22 ; F ; Lyon\ncompte1\nz1\n22\n0\nLyon\ndispo\n", max}));
 
     ASSERT_EQ(windows.OpenPrivateWindow("z1", "Zoe", "22", "0", "Lyon", "", false), 0);
     Run("332", {"1", "Zoe", "", "Personne", ""});

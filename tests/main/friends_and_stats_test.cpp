@@ -35,15 +35,20 @@ TEST_F(FriendsAndStatsTest, NewStatusIsBroadcastAndShown) {
         amis->text_etat->setText(QString::fromUtf8(c.status));
         c.send();
         EXPECT_TRUE(amis->text_etat->text().isEmpty());
-        EXPECT_TRUE(WaitUntil([&] { return amis->lbl_etat->text() == QString::fromUtf8(c.status); }))
-            << amis->lbl_etat->text().toStdString();
+        EXPECT_TRUE(WaitUntil([&] {
+            return amis->lbl_etat->text() == QString::fromUtf8(c.status);
+        })) << amis->lbl_etat->text().toStdString();
     }
 }
 
 TEST(RoomCreatorTest, FoundByTheShownName) {
     const std::vector<std::string> items = {
-        "Accueil\njaune\nCr\xE9" "ateur : Ana\n0\nAna\n12\n",
-        "Salon#Ami#0\njaune\nCr\xE9" "ateur : L\xE9" "a\n0\nL\xE9" "a\n2\n",
+        "Accueil\njaune\nCr\xE9"
+        "ateur : Ana\n0\nAna\n12\n",
+        "Salon#Ami#0\njaune\nCr\xE9"
+        "ateur : L\xE9"
+        "a\n0\nL\xE9"
+        "a\n2\n",
         "Court\njaune\n",
         "\njaune\nx\n0\nPersonne\n0\n",
     };
@@ -52,7 +57,13 @@ TEST(RoomCreatorTest, FoundByTheShownName) {
         std::string creator;
     };
     const Case cases[] = {
-        {"Accueil", "Ana"}, {"Salon Ami", "L\xE9" "a"}, {"Court", "?"}, {"Ailleurs", "?"}, {"", "?"},
+        {"Accueil", "Ana"},
+        {"Salon Ami",
+         "L\xE9"
+         "a"},
+        {"Court", "?"},
+        {"Ailleurs", "?"},
+        {"", "?"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(RoomCreator(items, c.room), c.creator) << c.room;
@@ -63,7 +74,11 @@ TEST(RoomCreatorTest, FoundByTheShownName) {
 TEST_F(FriendsAndStatsTest, StatisticsFollowTheRoom) {
     QListWidget* rooms = main().RoomListWindow()->list_dessalons;
     rooms->clear();
-    rooms->addItem(FromAnsi("Salon#Ami\njaune\nCr\xE9" "ateur : L\xE9" "a\n0\nL\xE9" "a\n2\n"));
+    rooms->addItem(
+        FromAnsi("Salon#Ami\njaune\nCr\xE9"
+                 "ateur : L\xE9"
+                 "a\n0\nL\xE9"
+                 "a\n2\n"));
     auto* item = main().findChild<QAction*>("SM_Stats");
     ASSERT_TRUE(item->isEnabled());
     item->trigger();
@@ -78,8 +93,8 @@ TEST_F(FriendsAndStatsTest, StatisticsFollowTheRoom) {
     };
     auto expected = [&](int total) {
         return std::vector<QString>{"Salon Ami", QString::number(counts.men),
-                                    QString::number(counts.women),
-                                    QString::number(counts.unknown), QString::number(total)};
+                                    QString::number(counts.women), QString::number(counts.unknown),
+                                    QString::number(total)};
     };
     // The login may return before the room's member list is in.
     ASSERT_TRUE(WaitUntil([&] { return stats->lbl_total->text() == "2"; }));

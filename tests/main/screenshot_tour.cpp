@@ -1,6 +1,6 @@
 // Grabs pictures of the program for a person to look at: the connection dialog, the main
-// window after a login against babillon-server --demo (room, a private conversation, news),
-// and the debug console.
+// window after a login against babillon-server --demo (room, a private conversation, news,
+// friends, the room statistics), and the debug console.
 // Usage: tamaris_screenshots OUTPUT_DIR
 #include <QAction>
 #include <QComboBox>
@@ -17,10 +17,10 @@
 #include <QTranslator>
 #include <cstdio>
 
+#include "auxiliary/form_stats.h"
 #include "config/form_connex.h"
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
-#include "auxiliary/form_stats.h"
 #include "directory/form_amis.h"
 #include "directory/form_debug.h"
 #include "main/form_main.h"
