@@ -82,6 +82,10 @@ class Tform_salon : public StandardWindow {
     QToolButton* FlatButton6;
     QMenu* popup;
 
+  signals:
+    // The member list and the room counts were built anew.
+    void MembersRebuilt();
+
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -47,6 +47,7 @@ void Tform_salon::RebuildMemberList() {
     counts.room = std::move(context_.state.RoomCounts.room);
     context_.state.RoomCounts = counts;
     panel_header_membres->setText(FromAnsi(MemberCountsCaption(counts)));
+    emit MembersRebuilt();
     if (selected) {
         const int row = list_model_->RowOfKey(selected->key);
         if (row >= 0) list_membres->setCurrentIndex(list_model_->index(row));

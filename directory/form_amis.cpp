@@ -1,59 +1,72 @@
 #include "directory/form_amis.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cctype>
 
 #include "conversation/form_prive.h"
-#include "directory/notification_sound.h"
+#include "directory/contact_pictures.h"
+#include "directory/friend_item_painter.h"
 #include "directory/send_key.h"
 #include "program/chat_windows.h"
-#include "program/dispatch_fields.h"
+#include "program/program_state.h"
 #include "session/babillon.h"
 #include "session/command_codes.h"
 #include "widgets/ansi_text.h"
+#include "widgets/babi_list_box.h"
+#include "widgets/hint_window.h"
 
 namespace {
 
 constexpr int kFriendsTab = 5;
-constexpr std::size_t kInfoRecord = 7;
 constexpr int kMaxStatusLine = 255;
-const std::string kGone = "null";
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
+QPushButton* NamedButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
 }
 
-struct ListedFriend {
-    std::string text;
-    QColor colour;
-};
+// A friend who left, or whose first information record has not come, has no chat id to
+// talk to or to ignore.
+bool Reachable(const FriendRecord& record) {
+    return !record.chat_id.empty() && record.chat_id != kFriendGone;
+}
 
 }  // namespace
 
 Tform_amis::Tform_amis(WindowContext& context, QWidget* parent)
     : StandardWindow(context, parent),
-      list_amis(new QListWidget(this)),
+      list_amis(new BabiListBox(this)),
       lbl_etat(new QLabel(this)),
       text_etat(new QLineEdit(this)) {
     setObjectName("form_amis");
     setWindowTitle(QStringLiteral("Ami(e)s"));
     list_amis->setObjectName("list_amis");
+    list_amis->SetLastSelectedIndex(&context_.state.LastSelectedIndex);
+    list_amis->SetItemPainter([](QPainter& painter, const QRect& rect, int, const QString& item,
+                                 bool) { PaintFriendItem(painter, rect, item); });
+    list_amis->viewport()->installEventFilter(this);
     lbl_etat->setObjectName("lbl_etat");
+    lbl_etat->setTextFormat(Qt::PlainText);
     text_etat->setObjectName("text_etat");
     text_etat->setMaxLength(kMaxStatusLine);
     text_etat->installEventFilter(this);
-    auto* btn_diffuser = new QPushButton(QStringLiteral("Diffuser"), this);
-    btn_diffuser->setObjectName("btn_diffuser");
+    QPushButton* btn_diffuser = NamedButton("btn_diffuser", QStringLiteral("Diffuser"), this);
     btn_diffuser->setToolTip(QStringLiteral("Diffuser votre nouvel état"));
-    btn_diffuser->setAutoDefault(false);
+
+    auto* header = new QLabel(QStringLiteral("Liste de mes ami(e)s"), this);
+    header->setObjectName("panel_header_amis");
+    header->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(list_amis, 1);
+    middle->addWidget(BuildContactPane());
 
     auto* current = new QHBoxLayout;
     current->addWidget(new QLabel(QStringLiteral("Etat actuel :"), this));
@@ -64,54 +77,83 @@ Tform_amis::Tform_amis(WindowContext& context, QWidget* parent)
     next->addWidget(btn_diffuser);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(new QLabel(QStringLiteral("Liste de mes ami(e)s"), this));
-    layout->addWidget(list_amis, 1);
+    layout->addWidget(header);
+    layout->addLayout(middle, 1);
     layout->addLayout(current);
     layout->addLayout(next);
+    BuildPopup();
 
     connect(btn_diffuser, &QPushButton::clicked, this, &Tform_amis::SendStatus);
+    connect(btn_pv, &QPushButton::clicked, this, [this] {
+        if (const auto record = SelectedFriend()) OpenPrivate(*record);
+    });
+    connect(list_amis, &QListWidget::itemDoubleClicked, this, [this] {
+        if (const auto record = SelectedFriend()) OpenPrivate(*record);
+    });
+    connect(btn_mail, &QPushButton::clicked, this, [this] {
+        if (const auto record = SelectedFriend()) context_.windows.ShowMailPage(record->nickname);
+    });
+    connect(btn_profil, &QPushButton::clicked, this, [this] {
+        if (const auto record = SelectedFriend()) context_.windows.ShowProfile(record->nickname);
+    });
+    connect(btn_ignorer, &QPushButton::clicked, this, [this] {
+        if (const auto record = SelectedFriend()) ToggleIgnore(*record);
+    });
+}
+
+QWidget* Tform_amis::BuildContactPane() {
+    auto* pane = new QGroupBox(QStringLiteral(" Contacter cette personne ... "), this);
+    btn_pv = NamedButton("btn_pv", QStringLiteral("Dialoguer en privé"), pane);
+    btn_ignorer = NamedButton("btn_ignorer", QStringLiteral("Ignorer/Aut."), pane);
+    btn_profil = NamedButton("btn_profil", QStringLiteral("Profil ..."), pane);
+    btn_mail = NamedButton("btn_mail", QStringLiteral("Envoyer un E-Mail"), pane);
+    auto* column = new QVBoxLayout(pane);
+    for (QPushButton* button : {btn_pv, btn_ignorer, btn_profil, btn_mail}) {
+        column->addWidget(button);
+    }
+    column->addStretch(1);
+    return pane;
+}
+
+void Tform_amis::BuildPopup() {
+    popup = new QMenu(this);
+    popup->setObjectName("popup");
+    auto add = [this](const QIcon& picture, const QString& caption, auto act) {
+        connect(popup->addAction(picture, caption), &QAction::triggered, this, [this, act] {
+            if (const auto record = PopupFriend()) act(*record);
+        });
+    };
+    add(PrivatePicture(), QStringLiteral("Dialoguer en privé ..."),
+        [this](const FriendRecord& r) { OpenPrivate(r); });
+    add(MailPicture(), QStringLiteral("Envoyer un E-Mail ..."),
+        [this](const FriendRecord& r) { context_.windows.ShowMailPage(r.nickname); });
+    add(ProfilePicture(), QStringLiteral("Profil ..."),
+        [this](const FriendRecord& r) { context_.windows.ShowProfile(r.nickname); });
+    add(IgnorePicture(), QStringLiteral("Ignorer ..."),
+        [this](const FriendRecord& r) { ToggleIgnore(r); });
+}
+
+void Tform_amis::SetSoundPlayer(SoundPlayer player) {
+    play_sound_ = std::move(player);
 }
 
 void Tform_amis::AddFriends(const std::vector<std::string>& fields, bool reset) {
-    if (reset) friends_.clear();
-    for (std::size_t i = 1; i < fields.size(); ++i) {
-        const std::string& entry = fields[i];
-        const std::size_t colon = entry.find(':');
-        const std::string nickname = entry.substr(0, colon);
-        const std::string after = colon == std::string::npos ? "" : entry.substr(colon + 1);
-        const std::size_t zero = after.find('0');
-        const std::string account = zero == std::string::npos ? "" : after.substr(zero + 1);
-        FriendRecord record;
-        record.nickname = nickname;
-        record.account = account;
-        const bool known = std::any_of(friends_.begin(), friends_.end(), [&](const auto& f) {
-            return f.nickname == record.nickname.str() && f.account == record.account.str();
-        });
-        if (!known) friends_.push_back(record);
-    }
+    AddFriendEntries(friends_, fields, reset);
     RebuildFriendsList();
 }
 
 void Tform_amis::UpdateFriendInfo(const std::vector<std::string>& fields) {
-    for (std::size_t j = 1; j + 1 < fields.size(); j += kInfoRecord) {
-        for (FriendRecord& record : friends_) {
-            if (record.nickname != FieldAt(fields, j + 1)) continue;
-            record.chat_id = FieldAt(fields, j);
-            record.age = FieldAt(fields, j + 3);
-            record.sex = FieldAt(fields, j + 4);
-            record.town = FieldAt(fields, j + 5);
-            record.status = FieldAt(fields, j + 6);
-        }
-    }
+    ApplyFriendInfo(friends_, fields);
     RebuildFriendsList();
 }
 
 void Tform_amis::MarkFriendsGone(const std::vector<std::string>& fields) {
-    for (std::size_t i = 1; i + 1 < fields.size(); i += 2) {
+    for (const std::string& nickname : DepartedNicknames(fields)) {
         for (FriendRecord& record : friends_) {
-            if (record.nickname != fields[i]) continue;
-            const int slot = context_.windows.FindPrivateWindow(record.chat_id);
-            record.chat_id = kGone;
+            if (record.nickname != nickname) continue;
+            const int slot =
+                Reachable(record) ? context_.windows.FindPrivateWindow(record.chat_id) : -1;
+            record.chat_id = kFriendGone;
             if (Tform_prive* window = context_.windows.PrivateWindow(slot)) {
                 window->NotifyFriendGone();
             }
@@ -121,33 +163,47 @@ void Tform_amis::MarkFriendsGone(const std::vector<std::string>& fields) {
 }
 
 void Tform_amis::RebuildFriendsList() {
-    // Women, men, sex not given, then the friends who left.
-    std::vector<ListedFriend> groups[4];
-    for (const FriendRecord& record : friends_) {
-        if (record.nickname.empty()) continue;
-        const std::string head = record.nickname.str() + " - " + record.account.str() + " - ";
-        if (record.chat_id == kGone) {
-            groups[3].push_back({head + "n'est plus connect\xE9", QColor(128, 128, 128)});
-        } else if (record.sex == "0") {
-            groups[0].push_back({head + record.status.str(), QColor(255, 0, 255)});
-        } else if (record.sex == "1") {
-            groups[1].push_back({head + record.status.str(), QColor(0, 0, 255)});
-        } else if (record.sex == "-1") {
-            groups[2].push_back({head + record.status.str(), QColor(128, 128, 0)});
-        }
+    QStringList items;
+    for (const std::string& item : FriendItems(friends_)) items.append(FromAnsi(item));
+    const QString selected = list_amis->CurrentItemText();
+    list_amis->SetItems(items);
+    // The same friend stays selected when its item did not change.
+    const qsizetype row = selected.isEmpty() ? -1 : items.indexOf(selected);
+    if (row >= 0) list_amis->setCurrentRow(static_cast<int>(row));
+    SignalFriendsNews();
+}
+
+void Tform_amis::SignalFriendsNews() {
+    RaiseActivityAlert(context_, context_.windows.SelectedTab() == kFriendsTab, new_text_,
+                       play_sound_);
+}
+
+std::optional<FriendRecord> Tform_amis::SelectedFriend() const {
+    const QString item = list_amis->CurrentItemText();
+    if (item.isEmpty()) return std::nullopt;
+    return ParseFriendEntry(ToAnsi(item));
+}
+
+std::optional<FriendRecord> Tform_amis::PopupFriend() const {
+    const QString item = list_amis->ItemText(PopupItemIndex);
+    if (item.isEmpty()) return std::nullopt;
+    return ParseFriendEntry(ToAnsi(item));
+}
+
+void Tform_amis::OpenPrivate(const FriendRecord& record) {
+    if (!Reachable(record)) return;
+    ChatWindows& windows = context_.windows;
+    const int slot = windows.FindPrivateWindow(record.chat_id);
+    if (slot >= 0) {
+        windows.ShowPrivateWindow(slot);
+    } else {
+        windows.OpenPrivateWindow(record.chat_id, record.nickname, record.age, record.sex,
+                                  record.town, "", false);
     }
-    list_amis->clear();
-    for (auto& group : groups) {
-        std::stable_sort(group.begin(), group.end(), [](const auto& a, const auto& b) {
-            return Lower(a.text) < Lower(b.text);
-        });
-        for (const ListedFriend& listed : group) {
-            auto* item = new QListWidgetItem(FromAnsi(listed.text));
-            item->setForeground(listed.colour);
-            list_amis->addItem(item);
-        }
-    }
-    RaiseActivityAlert(context_, context_.windows.SelectedTab() == kFriendsTab, new_text_, {});
+}
+
+void Tform_amis::ToggleIgnore(const FriendRecord& record) {
+    if (Reachable(record)) context_.windows.ToggleIgnore(record.chat_id);
 }
 
 void Tform_amis::SetStatusLabel(const std::string& text) {
@@ -167,11 +223,22 @@ bool Tform_amis::eventFilter(QObject* watched, QEvent* event) {
         SendStatus();
         return true;
     }
+    if (watched == list_amis->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QModelIndex index = list_amis->indexAt(mouse->position().toPoint());
+        if (mouse->button() == Qt::RightButton && index.isValid()) {
+            PopupItemIndex = index.row();
+            list_amis->setCurrentRow(index.row());
+            list_amis->Hint()->hide();
+            popup->popup(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
     return StandardWindow::eventFilter(watched, event);
 }
 
 void Tform_amis::SendStatus() {
-    const std::string text = ToAnsi(text_etat->text());
+    const std::string text = ToAnsi(text_etat->text()).substr(0, kMaxStatusLine);
     text_etat->clear();
     context_.session.SendLine(StatusLine(text));
 }

@@ -1,25 +1,18 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "directory/friend_list.h"
+#include "directory/notification_sound.h"
 #include "directory/standard_window.h"
-#include "session/limited_text.h"
 
+class BabiListBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-
-struct FriendRecord {
-    LimitedText<32> account;
-    LimitedText<32> nickname;
-    // Empty until the first information record, "null" once the friend has left.
-    LimitedText<20> chat_id;
-    LimitedText<5> age;
-    LimitedText<25> town;
-    LimitedText<2> sex;
-    LimitedText<80> status;
-};
+class QMenu;
+class QPushButton;
 
 // The friends list: friends as the server reports them, and the user's own status text.
 class Tform_amis : public StandardWindow {
@@ -41,18 +34,35 @@ class Tform_amis : public StandardWindow {
     const std::vector<FriendRecord>& Friends() const { return friends_; }
     bool HasNewText() const { return new_text_; }
     void SetNewText(bool flag) { new_text_ = flag; }
+    void SetSoundPlayer(SoundPlayer player);
 
-    QListWidget* list_amis;
+    BabiListBox* list_amis;
     QLabel* lbl_etat;
     QLineEdit* text_etat;
+    QPushButton* btn_pv;
+    QPushButton* btn_ignorer;
+    QPushButton* btn_profil;
+    QPushButton* btn_mail;
+    QMenu* popup;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QWidget* BuildContactPane();
+    void BuildPopup();
     void RebuildFriendsList();
+    void SignalFriendsNews();
     void SendStatus();
 
+    std::optional<FriendRecord> SelectedFriend() const;
+    std::optional<FriendRecord> PopupFriend() const;
+    void OpenPrivate(const FriendRecord& record);
+    void ToggleIgnore(const FriendRecord& record);
+
     std::vector<FriendRecord> friends_;
+    // The item under the last right click, for the context menu.
+    int PopupItemIndex = -1;
     bool new_text_ = false;
+    SoundPlayer play_sound_;
 };

@@ -23,6 +23,7 @@ class QMdiSubWindow;
 class QMenu;
 class Tform_browser;
 class Tform_config;
+class Tform_stats;
 class Tform_connex;
 
 // Options of the main window's start-up; tests turn the splash off.
@@ -134,6 +135,8 @@ class Tform_main : public QMainWindow, public ChatWindows {
     // Menu commands
     void SM_ConnexionClick();
     void ConfigurationClick();
+    // The statistics window of the current room, following its member list.
+    void ShowStatistics();
     void AboutClick();
     void QuitClick();
 
@@ -179,6 +182,7 @@ class Tform_main : public QMainWindow, public ChatWindows {
     std::vector<QPointer<Tform_browser>> BrowserPages;
     QPointer<Tform_connex> form_connex;
     QPointer<Tform_config> form_config;
+    QPointer<Tform_stats> form_stats;
 
     // Controls
     QWidget* Panel_MDITab = nullptr;
@@ -194,6 +198,7 @@ class Tform_main : public QMainWindow, public ChatWindows {
     QAction* SM_A_Infos = nullptr;
     QAction* SM_A_Amis = nullptr;
     QAction* SM_A_Salon = nullptr;
+    QAction* SM_Stats = nullptr;
     QMenu* Menu_Prives = nullptr;
     // The four items of the private-message modes, by mode.
     std::array<QAction*, 4> PrivateModeItems{};

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "auxiliary/form_about.h"
+#include "auxiliary/form_stats.h"
 #include "conversation/form_salon.h"
 #include "directory/form_amis.h"
 #include "directory/form_connectes.h"
@@ -82,6 +83,9 @@ void Tform_main::BuildModulesMenu() {
                           [this]() -> QWidget* { return form_amis; });
     SM_A_Salon = show_item("SM_A_Salon", "Afficher le &salon courant", "Ctrl+S",
                            [this]() -> QWidget* { return form_salon; });
+    SM_Stats = AddItem(menu, "SM_Stats", "Statistiques sur le salon");
+    SM_Stats->setEnabled(false);
+    connect(SM_Stats, &QAction::triggered, this, &Tform_main::ShowStatistics);
     AddItem(menu, "SM_A_Prives", "Afficher la liste des &privés", QKeySequence("Ctrl+P"));
     menu->addSeparator();
     QAction* quit = AddItem(menu, "SM_Quitter", "Quitter Tamaris");
@@ -145,6 +149,18 @@ void Tform_main::BuildHelpMenu() {
     menu->setObjectName("Menu_Aide");
     connect(AddItem(menu, "APropos1", "A Propos ..."), &QAction::triggered, this,
             &Tform_main::AboutClick);
+}
+
+void Tform_main::ShowStatistics() {
+    if (!form_salon) return;
+    if (!form_stats) form_stats = new Tform_stats(context_, this);
+    // The room window may have been made anew since the last time.
+    connect(form_salon, &Tform_salon::MembersRebuilt, form_stats, &Tform_stats::Refresh,
+            Qt::UniqueConnection);
+    connect(form_salon, &QObject::destroyed, form_stats, &QWidget::close, Qt::UniqueConnection);
+    form_stats->Refresh();
+    form_stats->show();
+    form_stats->raise();
 }
 
 void Tform_main::AboutClick() {

@@ -155,6 +155,7 @@ void Tform_main::OpenStandardWindows() {
     add_standard(form_amis, kIconFriends, SM_A_Amis);
     form_salon = new Tform_salon(context_);
     add_standard(form_salon, kIconRoom, SM_A_Salon);
+    EnableWhileAlive(form_salon, SM_Stats);
 
     if (mdi_tab_->Count() > 2) mdi_tab_->SetTabIndex(1);
     if (QMdiSubWindow* active = mdi_->activeSubWindow()) active->showMaximized();

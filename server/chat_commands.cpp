@@ -191,6 +191,7 @@ void ChatSide::PrivacyMode(Member& member, const Fields& fields, std::string_vie
 void ChatSide::StatusText(Member& member, const Fields&, std::string_view rest) {
     member.status_text = CleanField(rest);
     Send(member, "84\t" + member.status_text);
+    if (on_presence) on_presence(member, Presence::status);
 }
 
 void ChatSide::Ignore(Member& member, const Fields& fields, std::string_view) {

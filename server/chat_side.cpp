@@ -120,7 +120,11 @@ void ChatSide::Identify(ClientId client, const Fields& fields) {
     transport_.Send(client, "0\t" + session->chatid + "\t" +
                                 CleanField(Cp1252ToUtf8(session->login)) + "\t" +
                                 std::to_string(++connection_counter_));
-    transport_.Send(client, "330\t-1");
+    if (on_identified) {
+        on_identified(*FindMember(session->chatid));
+    } else {
+        transport_.Send(client, "330\t-1");
+    }
 }
 
 void ChatSide::CheckAll(Clock::time_point now) {
@@ -167,13 +171,16 @@ std::string ChatSide::NewChatId(std::string_view alias) {
 
 Member& ChatSide::AddMember(Member member) {
     const std::string chatid = member.chatid;
-    return members_[chatid] = std::move(member);
+    Member& added = members_[chatid] = std::move(member);
+    if (on_presence) on_presence(added, Presence::arrived);
+    return added;
 }
 
 void ChatSide::RemoveMember(const std::string& chatid) {
     const auto found = members_.find(chatid);
     if (found == members_.end()) return;
     LeaveRoom(found->second);
+    if (on_presence) on_presence(found->second, Presence::left);
     members_.erase(found);
 }
 
@@ -213,6 +220,14 @@ std::vector<const Member*> ChatSide::MembersIn(std::string_view room_key) const 
         if (member.room_key == room_key) in_room.push_back(&member);
     }
     return in_room;
+}
+
+std::vector<const Member*> ChatSide::Clients() const {
+    std::vector<const Member*> connected;
+    for (const auto& [id, client] : clients_) {
+        if (const Member* member = FindMember(client.chatid)) connected.push_back(member);
+    }
+    return connected;
 }
 
 std::map<std::string, std::string> ChatSide::RoomsWithClients() const {

@@ -58,6 +58,15 @@ class ChatSide {
     std::function<void(const std::string&, const std::string&, const std::string&)>
         on_simulated_private;
 
+    // Friends lists. on_identified replaces the empty list ("330\t-1") that a client gets once
+    // identified; on_presence hears of every member that arrives, leaves or broadcasts a new
+    // status text.
+    enum class Presence { arrived, left, status };
+    std::function<void(const Member& user)> on_identified;
+    std::function<void(const Member& member, Presence what)> on_presence;
+    void SendTo(const Member& member, std::string line) { Send(member, std::move(line)); }
+    std::vector<const Member*> Clients() const;
+
     const Member* FindMember(std::string_view chatid) const;
     std::vector<const Member*> MembersIn(std::string_view room_key) const;
     // Room key -> wire name of every room where a connected client sits.

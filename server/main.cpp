@@ -11,6 +11,7 @@
 #include "server/search_crowd.h"
 #include "server/demo.h"
 #include "server/room_directory.h"
+#include "server/demo_friends.h"
 #include "server/flood.h"
 #include "server/http_side.h"
 #include "server/log.h"
@@ -85,9 +86,11 @@ int main(int argc, char** argv) {
     }
     if (options->crowd > 0) SeatCrowd(chat, rooms, options->crowd);
     std::optional<Demo> demo;
+    std::optional<DemoFriends> friends;
     if (options->demo) {
         SeatRoomDirectory(chat, rooms);
         SeatSearchCrowd(chat, rooms, kDemoSearchCrowd);
+        friends.emplace(chat);
         demo.emplace(chat);
         demo->Start(Clock::now());
     }

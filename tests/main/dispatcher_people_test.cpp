@@ -1,6 +1,8 @@
 #include "main/dispatcher_fixture.h"
 #include "widgets/babi_list_box.h"
 
+#include "widgets/babi_list_box.h"
+
 namespace {
 
 class PeopleDispatchTest : public DispatcherTest {
@@ -73,17 +75,19 @@ TEST_F(PeopleDispatchTest, FriendsArriveGetDetailsAndLeave) {
     EXPECT_EQ(traces.back(),
               (TraceLine{W(u"[Chat-332] (0/-1) Informations sur les amis connectés"), 4}));
     EXPECT_EQ(friends.Friends()[1].status.str(), std::string(80, 's'));
+    const std::string max =
+        "Max\nbleu\n30 ; H ; Nice\ncompte2\nm1\n30\n1\nNice\n" + std::string(80, 's') + "\n";
     EXPECT_EQ(ListTexts(friends.list_amis),
-              (std::vector<std::string>{"Zoe - compte1 - dispo",
-                                        "Max - compte2 - " + std::string(80, 's')}));
+              (std::vector<std::string>{
+                  "Zoe\nrose\n22 ; F ; Lyon\ncompte1\nz1\n22\n0\nLyon\ndispo\n", max}));
 
     ASSERT_EQ(windows.OpenPrivateWindow("z1", "Zoe", "22", "0", "Lyon", "", false), 0);
     Run("332", {"1", "Zoe", "", "Personne", ""});
     EXPECT_EQ(traces.back(), (TraceLine{W(u"[Chat-332] (1) Départ d'un ami"), 4}));
     EXPECT_EQ(friends.Friends()[0].chat_id.str(), "null");
     EXPECT_EQ(ListTexts(friends.list_amis),
-              (std::vector<std::string>{"Max - compte2 - " + std::string(80, 's'),
-                                        W(u"Zoe - compte1 - n'est plus connecté")}));
+              (std::vector<std::string>{max, W(u"Zoe\nvert\nnon connecté\ncompte1\nnull\n22\n0\n"
+                                               u"Lyon\nn'est plus connecté\n")}));
     EXPECT_EQ(ViewText(windows.PrivateWindow(0)->rich_prive),
               W(u"Votre ami(e) Zoe n'est plus connecté(e)"));
 }

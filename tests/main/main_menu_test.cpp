@@ -28,6 +28,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndStartState) {
         {"SM_A_Infos", "Afficher les &infos", "Ctrl+I", false},
         {"SM_A_Amis", "Afficher les &ami(e)s", "Ctrl+M", false},
         {"SM_A_Salon", "Afficher le &salon courant", "Ctrl+S", false},
+        {"SM_Stats", "Statistiques sur le salon", "", false},
         {"SM_A_Prives", "Afficher la liste des &privés", "Ctrl+P", true},
         {"SM_Quitter", "Quitter Tamaris", "", true},
         {"ChangerASV1", "Changer d'ASV ...", "", false},

@@ -1,6 +1,6 @@
 // Grabs pictures of the program for a person to look at: the connection dialog, the main
-// window after a login against babillon-server --demo (room, a private conversation, news),
-// and the debug console.
+// window after a login against babillon-server --demo (room, a private conversation, news,
+// friends, the room statistics), and the debug console.
 // Usage: tamaris_screenshots OUTPUT_DIR
 #include <QAction>
 #include <QComboBox>
@@ -17,9 +17,11 @@
 #include <QTranslator>
 #include <cstdio>
 
+#include "auxiliary/form_stats.h"
 #include "config/form_connex.h"
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
+#include "directory/form_amis.h"
 #include "directory/form_connectes.h"
 #include "directory/form_debug.h"
 #include "directory/form_salons.h"
@@ -106,6 +108,29 @@ bool SaveSearchWindow(Tform_main& window, const QDir& out) {
     search->list_rech->setCurrentRow(2);
     QTest::qWait(300);
     return Save(&window, out, "connectes.png");
+}
+
+// The demo's friends: those present in their colours, the others in grey, one selected.
+bool SaveFriends(Tform_main& window, const QDir& out) {
+    Tform_amis* amis = window.FriendsWindow();
+    if (!WaitUntil([&] { return amis->list_amis->count() >= 3; })) {
+        std::fprintf(stderr, "the friends list did not come\n");
+        return false;
+    }
+    amis->list_amis->setCurrentRow(1);
+    amis->text_etat->setText(QString::fromUtf8("au café, je reviens"));
+    window.Tabs()->SetTabIndex(5);
+    QTest::qWait(300);
+    return Save(&window, out, "amis.png");
+}
+
+bool SaveStatistics(Tform_main& window, const QDir& out) {
+    window.findChild<QAction*>("SM_Stats")->trigger();
+    auto* stats = window.findChild<Tform_stats*>("form_stats");
+    QTest::qWait(300);
+    const bool saved = Save(stats, out, "stats.png");
+    stats->close();
+    return saved;
 }
 
 }  // namespace
@@ -198,6 +223,8 @@ int main(int argc, char* argv[]) {
     ok = SaveCrowdedRoom(window, out) && ok;
     ok = SaveRoomList(window, out) && ok;
     ok = SaveSearchWindow(window, out) && ok;
+    ok = SaveStatistics(window, out) && ok;
+    ok = SaveFriends(window, out) && ok;
     for (const char* name : {"Menu_Modules", "Menu_Prives"}) {
         auto* menu = window.findChild<QMenu*>(name);
         menu->popup(window.mapToGlobal(QPoint(0, 0)));
