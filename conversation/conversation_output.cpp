@@ -49,9 +49,10 @@ QFont HeaderFont() {
 
 }  // namespace
 
+// The dialog gives its filters back with blanks collapsed: they are told apart by pattern.
 ExportFormat FormatOfFilter(const QString& name_filter) {
-    if (name_filter == kFilterHtml) return ExportFormat::Html;
-    if (name_filter == kFilterRtf) return ExportFormat::Rtf;
+    if (name_filter.contains(QStringLiteral("*.htm"))) return ExportFormat::Html;
+    if (name_filter.contains(QStringLiteral("*.rtf"))) return ExportFormat::Rtf;
     return ExportFormat::Text;
 }
 
@@ -63,7 +64,7 @@ QFileDialog* NewExportDialog(QWidget* parent) {
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilters({kFilterHtml, kFilterRtf, kFilterText});
     // The default extension is "txt": the plain text filter goes with it.
-    dialog->selectNameFilter(kFilterText);
+    dialog->selectNameFilter(dialog->nameFilters().constLast());
     dialog->setDefaultSuffix(QStringLiteral("txt"));
     QObject::connect(dialog, &QFileDialog::filterSelected, dialog,
                      [dialog](const QString& filter) {

@@ -4,9 +4,13 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTextBlock>
 #include <QTextFragment>
+#include <QTextLayout>
 #include <QUrl>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -35,8 +39,31 @@ std::unique_ptr<QTextDocument> PageDocument(const QTextDocument& document, QPrin
     return pages;
 }
 
+// Where the lines of each page end. A picture taller than its line reaches above the line's
+// top, so a line pushed to the next page could show its pictures' tops at the bottom of the
+// page before: each page shows what lies between the end of the lines of the page before and
+// the end of its own lines.
+std::vector<qreal> LineEnds(const QTextDocument& pages, int count) {
+    const qreal height = pages.pageSize().height();
+    std::vector<qreal> ends(static_cast<std::size_t>(count));
+    for (int page = 0; page < count; ++page) ends[static_cast<std::size_t>(page)] = page * height;
+    QAbstractTextDocumentLayout* layout = pages.documentLayout();
+    for (QTextBlock block = pages.begin(); block.isValid(); block = block.next()) {
+        const qreal block_top = layout->blockBoundingRect(block).top();
+        const QTextLayout* lines = block.layout();
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QRectF line = lines->lineAt(i).rect().translated(0, block_top);
+            const auto page = static_cast<std::size_t>(
+                std::clamp(static_cast<int>(line.top() / height), 0, count - 1));
+            ends[page] = std::max(ends[page], line.bottom());
+        }
+    }
+    return ends;
+}
+
 void PrintPage(QPainter& painter, QTextDocument& pages, int page, int count,
-               const QFont& header_font, const PageHeader& header) {
+               const std::vector<qreal>& line_ends, const QFont& header_font,
+               const PageHeader& header) {
     const QSizeF size = pages.pageSize();
     painter.save();
     painter.setFont(header_font);
@@ -47,8 +74,13 @@ void PrintPage(QPainter& painter, QTextDocument& pages, int page, int count,
     painter.restore();
 
     painter.save();
-    const QRectF view(0, (page - 1) * size.height(), size.width(), size.height());
-    painter.translate(0, -view.top());
+    const qreal page_top = (page - 1) * size.height();
+    const qreal shown_top = page > 1 ? std::max(line_ends[static_cast<std::size_t>(page - 2)],
+                                                page_top - kHeaderGap)
+                                     : page_top;
+    const qreal shown_bottom = std::max(line_ends[static_cast<std::size_t>(page - 1)], page_top);
+    const QRectF view(0, shown_top, size.width(), shown_bottom - shown_top);
+    painter.translate(0, -page_top);
     painter.setClipRect(view);
     QAbstractTextDocumentLayout::PaintContext context;
     context.clip = view;
@@ -81,6 +113,7 @@ bool PrintConversation(const QTextDocument& document, QPrinter& printer, const Q
                        const PageHeader& header) {
     const std::unique_ptr<QTextDocument> pages = PageDocument(document, printer);
     const int count = pages->pageCount();
+    const std::vector<qreal> line_ends = LineEnds(*pages, count);
     int first = 1;
     int last = count;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
@@ -98,7 +131,7 @@ bool PrintConversation(const QTextDocument& document, QPrinter& printer, const Q
     const auto print = [&](int page) {
         if (!first_sheet) printer.newPage();
         first_sheet = false;
-        PrintPage(painter, *pages, page, count, header_font, header);
+        PrintPage(painter, *pages, page, count, line_ends, header_font, header);
     };
     for (int round = 0; round < (collate ? copies : 1); ++round) {
         for (int page = first; page <= last; ++page) {

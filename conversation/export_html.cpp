@@ -14,8 +14,11 @@ namespace {
 
 QString SpanStyle(const QTextCharFormat& format) {
     const QFont font = format.font();
+    // Inside a style element: nothing that could end the quoted name or the element.
+    QString family = font.family();
+    family.remove(u'\'').remove(u'<').remove(u'>').remove(u'\\');
     QString style = QStringLiteral("font-family:'%1'; font-size:%2pt; font-weight:%3; color:%4;")
-                        .arg(font.family().toHtmlEscaped())
+                        .arg(family)
                         .arg(font.pointSizeF())
                         .arg(font.bold() ? 700 : 400)
                         .arg(format.foreground().color().name());
@@ -67,16 +70,13 @@ class PictureFiles {
 
 bool ExportHtml(const QTextDocument& document, const QString& title, const QString& path) {
     PictureFiles pictures(document, QFileInfo(path));
-    QHash<int, QString> span_starts;  // per format index of the document
-    QString html = QStringLiteral(
-                       "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n<title>") +
-                   title.toHtmlEscaped() +
-                   QStringLiteral("</title></head>\n<body style=\"background:#ffffff;\">\n");
+    // One class per character format of the document, declared once in the page's head.
+    QHash<int, QString> span_starts;
+    QString rules;
+    QString body;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const bool centered = block.blockFormat().alignment() & Qt::AlignHCenter;
-        html += centered ? QStringLiteral("<p align=\"center\" style=\"margin:0; "
-                                          "white-space:pre-wrap;\">")
-                         : QStringLiteral("<p style=\"margin:0; white-space:pre-wrap;\">");
+        body += centered ? QStringLiteral("<p align=\"center\">") : QStringLiteral("<p>");
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat format = fragment.charFormat();
@@ -89,22 +89,29 @@ bool ExportHtml(const QTextDocument& document, const QString& title, const QStri
                         .arg(QString::fromLatin1(QUrl::toPercentEncoding(file)))
                         .arg(image.width())
                         .arg(image.height());
-                for (int i = 0; i < fragment.length(); ++i) html += tag;
+                for (int i = 0; i < fragment.length(); ++i) body += tag;
                 continue;
             }
             auto start = span_starts.constFind(fragment.charFormatIndex());
             if (start == span_starts.constEnd()) {
+                const QString name = QStringLiteral("s") + QString::number(span_starts.size());
+                rules += QStringLiteral("span.%1 { %2 }\n").arg(name, SpanStyle(format));
                 start = span_starts.insert(fragment.charFormatIndex(),
-                                           QStringLiteral("<span style=\"%1\">")
-                                               .arg(SpanStyle(format).toHtmlEscaped()));
+                                           QStringLiteral("<span class=\"%1\">").arg(name));
             }
             QString text = fragment.text().toHtmlEscaped();
             text.replace(QChar::LineSeparator, QStringLiteral("<br>"));
-            html += *start + text + QStringLiteral("</span>");
+            body += *start + text + QStringLiteral("</span>");
         }
-        html += QStringLiteral("</p>\n");
+        body += QStringLiteral("</p>\n");
     }
-    html += QStringLiteral("</body></html>\n");
     if (pictures.Failed()) return false;
+    const QString html = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n"
+                                        "<title>") +
+                         title.toHtmlEscaped() +
+                         QStringLiteral("</title>\n<style>\nbody { background: #ffffff; }\n"
+                                        "p { margin: 0; white-space: pre-wrap; }\n") +
+                         rules + QStringLiteral("</style></head>\n<body>\n") + body +
+                         QStringLiteral("</body></html>\n");
     return SaveFileWhole(path, html.toUtf8());
 }

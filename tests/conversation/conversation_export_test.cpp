@@ -146,7 +146,8 @@ TEST(ConversationExport, HtmlWritesEachPictureOnceAndEscapesText) {
     read_back.setHtml(html);
     EXPECT_EQ(read_back.metaInformation(QTextDocument::DocumentTitle), title);
     EXPECT_TRUE(read_back.toPlainText().contains(ConversationDocument::RedText()));
-    EXPECT_TRUE(html.contains("color:#ff0000")) << "the red run keeps its colour";
+    EXPECT_EQ(read_back.find(ConversationDocument::RedText()).charFormat().foreground().color(),
+              QColor(255, 0, 0));
 }
 
 TEST(ConversationExport, RtfReadsBackWithTextColoursAndPictures) {

@@ -58,17 +58,28 @@ TEST_F(PrivateWindowTest, PrintAndExportButtons) {
     Tform_prive* window = Open("0");
     Activate(window);
     QStringList dialogs;
-    const auto answer_dialog = [&](std::function<void(QWidget*)> act) {
-        QTimer::singleShot(100, [&dialogs, act] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            if (!dialog) return;
-            dialogs.append(dialog->objectName());
-            act(dialog);
-        });
+    // Acts on the next modal dialog once it shows, within the time given.
+    QTimer watch;
+    watch.setInterval(20);
+    int ticks_left = 0;
+    std::function<void(QWidget*)> act;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog && --ticks_left > 0) return;
+        watch.stop();
+        if (!dialog) return;
+        dialogs.append(dialog->objectName());
+        act(dialog);
+    });
+    const auto answer_dialog = [&](std::function<void(QWidget*)> action) {
+        act = std::move(action);
+        ticks_left = 250;
+        watch.start();
     };
     answer_dialog([](QWidget* dialog) { dialog->close(); });
+    ticks_left = 10;
     QTest::mouseClick(Button(window, "FlatButton2"), Qt::LeftButton);
-    QTest::qWait(200);
+    QTest::qWait(300);
     EXPECT_TRUE(dialogs.isEmpty());
 
     window->AppendPrivateText("0102{salut} <b>\\ \xE9</b> :-) fin", false);
@@ -87,15 +98,24 @@ TEST_F(PrivateWindowTest, PrintAndExportButtons) {
         dialogs.clear();
         answer_dialog([&](QWidget* widget) {
             auto* dialog = qobject_cast<QFileDialog*>(widget);
-            ASSERT_NE(dialog, nullptr);
+            auto* filters = widget->findChild<QComboBox*>("fileTypeCombo");
+            auto* name = widget->findChild<QLineEdit*>("fileNameEdit");
+            if (!dialog || !filters || !name) {
+                ADD_FAILURE() << "not the export dialog";
+                widget->close();
+                return;
+            }
             EXPECT_EQ(dialog->windowTitle(), "Sauvegarder la conversation");
             EXPECT_EQ(dialog->defaultSuffix(), "txt");
-            auto* filters = dialog->findChild<QComboBox*>("fileTypeCombo");
-            ASSERT_NE(filters, nullptr);
+            EXPECT_EQ(filters->currentIndex(), 2);
             for (int i = 0; i < row.ups; ++i) QTest::keyClick(filters, Qt::Key_Up);
             dialog->setDirectory(dir.path());
-            dialog->selectFile("conv");
+            name->setText("conv");
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as the Save button
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog refused " << dialog->selectedFiles().join(' ').toStdString();
+                dialog->reject();
+            }
         });
         QTest::mouseClick(Button(window, "FlatButton3"), Qt::LeftButton);
         EXPECT_EQ(dialogs, QStringList{"exportdialog"});
