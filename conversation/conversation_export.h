@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 class QTextDocument;
@@ -26,6 +27,9 @@ bool ExportConversation(const QTextDocument& document, ExportFormat format, cons
 // The contents that the functions above write.
 QByteArray ConversationRtf(const QTextDocument& document);
 QString ConversationText(const QTextDocument& document);
+
+// The image of a picture resource of the document; a null image when it has none.
+QImage DocumentPicture(const QTextDocument& document, const QString& resource);
 
 // Writes the bytes to path through a temporary file beside it.
 bool SaveFileWhole(const QString& path, const QByteArray& bytes);

@@ -9,6 +9,7 @@
 #include <QPrinter>
 
 #include "conversation/chat_styles.h"
+#include "conversation/conversation_export.h"
 #include "conversation/conversation_print.h"
 #include "conversation/conversation_view.h"
 #include "widgets/babi_rich_view.h"
@@ -27,6 +28,13 @@ class WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+// The dialog gives its filters back with blanks collapsed: they are told apart by pattern.
+ExportFormat FormatOfFilter(const QString& name_filter) {
+    if (name_filter.contains(QStringLiteral("*.htm"))) return ExportFormat::Html;
+    if (name_filter.contains(QStringLiteral("*.rtf"))) return ExportFormat::Rtf;
+    return ExportFormat::Text;
+}
+
 QString SuffixOfFilter(const QString& name_filter) {
     switch (FormatOfFilter(name_filter)) {
         case ExportFormat::Html:
@@ -39,23 +47,8 @@ QString SuffixOfFilter(const QString& name_filter) {
     return QStringLiteral("txt");
 }
 
-QFont HeaderFont() {
-    const RichTextStyle& mini = ChatStyleSheet()[kStyleMini];
-    QFont font(mini.font);
-    font.setPointSize(mini.point_size);
-    font.setBold(mini.bold);
-    return font;
-}
-
-}  // namespace
-
-// The dialog gives its filters back with blanks collapsed: they are told apart by pattern.
-ExportFormat FormatOfFilter(const QString& name_filter) {
-    if (name_filter.contains(QStringLiteral("*.htm"))) return ExportFormat::Html;
-    if (name_filter.contains(QStringLiteral("*.rtf"))) return ExportFormat::Rtf;
-    return ExportFormat::Text;
-}
-
+// The save dialog "exportdialog": its filters pick the format, and the suffix added to a
+// name typed without one follows the chosen filter.
 QFileDialog* NewExportDialog(QWidget* parent) {
     auto* dialog = new QFileDialog(parent, QStringLiteral("Sauvegarder la conversation"));
     dialog->setObjectName("exportdialog");
@@ -66,16 +59,26 @@ QFileDialog* NewExportDialog(QWidget* parent) {
     // The default extension is "txt": the plain text filter goes with it.
     dialog->selectNameFilter(dialog->nameFilters().constLast());
     dialog->setDefaultSuffix(QStringLiteral("txt"));
-    QObject::connect(dialog, &QFileDialog::filterSelected, dialog,
-                     [dialog](const QString& filter) {
-                         dialog->setDefaultSuffix(SuffixOfFilter(filter));
-                     });
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+        dialog->setDefaultSuffix(SuffixOfFilter(filter));
+    });
     return dialog;
 }
 
+QFont HeaderFont() {
+    const RichTextStyle& mini = ChatStyleSheet()[kStyleMini];
+    QFont font(mini.font);
+    font.setPointSize(mini.point_size);
+    font.setBold(mini.bold);
+    return font;
+}
+
+}  // namespace
+
 void ExportConversationView(const BabiRichView& view, const QString& caption, QWidget* parent) {
     QFileDialog* dialog = NewExportDialog(parent);
-    const bool confirmed = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
+    const bool confirmed =
+        dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
     const QString path = confirmed ? dialog->selectedFiles().constFirst() : QString();
     const ExportFormat format = FormatOfFilter(dialog->selectedNameFilter());
     delete dialog;
@@ -91,8 +94,8 @@ void ExportConversationView(const BabiRichView& view, const QString& caption, QW
     }
 }
 
-void PrintConversationView(const BabiRichView& view, ConversationKind kind,
-                           const QString& caption, QWidget* parent) {
+void PrintConversationView(const BabiRichView& view, ConversationKind kind, const QString& caption,
+                           QWidget* parent) {
     if (view.ParagraphCount() == 0 || view.document()->isEmpty()) return;
     QPrinter printer(QPrinter::HighResolution);
     int count;
@@ -112,13 +115,11 @@ void PrintConversationView(const BabiRichView& view, ConversationKind kind,
     bool printed;
     {
         WaitCursor wait;
-        printed = PrintConversation(*view.document(), printer, HeaderFont(),
-                                    [&](int page, int pages) {
-                                        return room
-                                                   ? RoomPageHeader(caption, date_time, page, pages)
-                                                   : PrivatePageHeader(caption, date_time, page,
-                                                                       pages);
-                                    });
+        printed =
+            PrintConversation(*view.document(), printer, HeaderFont(), [&](int page, int pages) {
+                return room ? RoomPageHeader(caption, date_time, page, pages)
+                            : PrivatePageHeader(caption, date_time, page, pages);
+            });
     }
     if (!printed) {
         QMessageBox::critical(parent, QStringLiteral("Erreur"),

@@ -3,8 +3,8 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPrinter>
-#include <QTextDocument>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextFragment>
 #include <QTextLayout>
 #include <QUrl>
@@ -17,9 +17,9 @@ namespace {
 // A copy of the document laid out on the printer's printable area. The pictures are resources
 // of the view's document: the copy gets them too.
 std::unique_ptr<QTextDocument> PageDocument(const QTextDocument& document, QPrinter& printer) {
-    printer.setPageMargins(QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm,
-                                     kPrintMarginMm),
-                           QPageLayout::Millimeter);
+    printer.setPageMargins(
+        QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm),
+        QPageLayout::Millimeter);
     std::unique_ptr<QTextDocument> pages(document.clone());
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -75,9 +75,9 @@ void PrintPage(QPainter& painter, QTextDocument& pages, int page, int count,
 
     painter.save();
     const qreal page_top = (page - 1) * size.height();
-    const qreal shown_top = page > 1 ? std::max(line_ends[static_cast<std::size_t>(page - 2)],
-                                                page_top - kHeaderGap)
-                                     : page_top;
+    const qreal shown_top =
+        page > 1 ? std::max(line_ends[static_cast<std::size_t>(page - 2)], page_top - kHeaderGap)
+                 : page_top;
     const qreal shown_bottom = std::max(line_ends[static_cast<std::size_t>(page - 1)], page_top);
     const QRectF view(0, shown_top, size.width(), shown_bottom - shown_top);
     painter.translate(0, -page_top);

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
-#include <QPixmap>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
@@ -26,12 +25,6 @@ QString SpanStyle(const QTextCharFormat& format) {
     return style;
 }
 
-QImage ResourceImage(const QTextDocument& document, const QString& name) {
-    const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(name));
-    if (resource.userType() == QMetaType::QPixmap) return resource.value<QPixmap>().toImage();
-    return resource.value<QImage>();
-}
-
 // The pictures of one page: each resource gets its file name on first use and is saved once.
 class PictureFiles {
   public:
@@ -48,7 +41,7 @@ class PictureFiles {
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        const QImage image = ResourceImage(document_, resource);
+        const QImage image = DocumentPicture(document_, resource);
         if (image.isNull() || !image.save(&buffer, "PNG") ||
             !SaveFileWhole(folder_.filePath(name), png)) {
             failed_ = true;
@@ -106,11 +99,13 @@ bool ExportHtml(const QTextDocument& document, const QString& title, const QStri
         body += QStringLiteral("</p>\n");
     }
     if (pictures.Failed()) return false;
-    const QString html = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n"
-                                        "<title>") +
+    const QString html = QStringLiteral(
+                             "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n"
+                             "<title>") +
                          title.toHtmlEscaped() +
-                         QStringLiteral("</title>\n<style>\nbody { background: #ffffff; }\n"
-                                        "p { margin: 0; white-space: pre-wrap; }\n") +
+                         QStringLiteral(
+                             "</title>\n<style>\nbody { background: #ffffff; }\n"
+                             "p { margin: 0; white-space: pre-wrap; }\n") +
                          rules + QStringLiteral("</style></head>\n<body>\n") + body +
                          QStringLiteral("</body></html>\n");
     return SaveFileWhole(path, html.toUtf8());

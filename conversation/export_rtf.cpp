@@ -1,7 +1,6 @@
 #include <QBuffer>
 #include <QHash>
 #include <QImage>
-#include <QPixmap>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
@@ -39,12 +38,6 @@ void AppendEscaped(QByteArray& out, QStringView text) {
             out += "\\u" + QByteArray::number(static_cast<qint16>(unit)) + '?';
         }
     }
-}
-
-QImage ResourceImage(const QTextDocument& document, const QString& name) {
-    const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(name));
-    if (resource.userType() == QMetaType::QPixmap) return resource.value<QPixmap>().toImage();
-    return resource.value<QImage>();
 }
 
 QByteArray PictureGroup(const QImage& image) {
@@ -99,7 +92,7 @@ class RtfWriter {
             const QString name = format.toImageFormat().name();
             auto picture = pictures_.constFind(name);
             if (picture == pictures_.constEnd())
-                picture = pictures_.insert(name, PictureGroup(ResourceImage(document_, name)));
+                picture = pictures_.insert(name, PictureGroup(DocumentPicture(document_, name)));
             for (int i = 0; i < fragment.length(); ++i) body_ += *picture;
             return;
         }

@@ -1,6 +1,8 @@
+#include <QPixmap>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QUrl>
 
 #include "conversation/conversation_export.h"
 
@@ -19,6 +21,12 @@ QString ConversationText(const QTextDocument& document) {
 
 bool ExportText(const QTextDocument& document, const QString& path) {
     return SaveFileWhole(path, ConversationText(document).toUtf8());
+}
+
+QImage DocumentPicture(const QTextDocument& document, const QString& resource) {
+    const QVariant image = document.resource(QTextDocument::ImageResource, QUrl(resource));
+    if (image.userType() == QMetaType::QPixmap) return image.value<QPixmap>().toImage();
+    return image.value<QImage>();
 }
 
 bool SaveFileWhole(const QString& path, const QByteArray& bytes) {

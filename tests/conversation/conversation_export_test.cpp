@@ -77,7 +77,8 @@ RtfContents ReadRtf(const QByteArray& rtf) {
                 const QByteArray word = rtf.mid(i + 1, end - i - 1);
                 qsizetype number_end = end;
                 if (number_end < rtf.size() && rtf[number_end] == '-') ++number_end;
-                while (number_end < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[number_end])))
+                while (number_end < rtf.size() &&
+                       std::isdigit(static_cast<unsigned char>(rtf[number_end])))
                     ++number_end;
                 const int value = rtf.mid(end, number_end - end).toInt();
                 i = number_end < rtf.size() && rtf[number_end] == ' ' ? number_end : number_end - 1;
@@ -170,9 +171,9 @@ TEST(ConversationExport, RtfReadsBackWithTextColoursAndPictures) {
                            conversation.smile.size()};
     for (int i = 0; i < ConversationDocument::kPictureOccurrences; ++i) {
         EXPECT_EQ(rtf.pictures[i].size(), order[i]) << i;
-        EXPECT_EQ(rtf.pictures[i].pixelColor(0, 0),
-                  order[i] == conversation.wink.size() ? conversation.wink.pixelColor(0, 0)
-                                                       : conversation.smile.pixelColor(0, 0));
+        EXPECT_EQ(rtf.pictures[i].pixelColor(0, 0), order[i] == conversation.wink.size()
+                                                        ? conversation.wink.pixelColor(0, 0)
+                                                        : conversation.smile.pixelColor(0, 0));
     }
 }
 

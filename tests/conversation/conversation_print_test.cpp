@@ -17,8 +17,8 @@ QString RunTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        ADD_FAILURE() << program.toStdString() << " failed: "
-                      << process.readAllStandardError().toStdString();
+        ADD_FAILURE() << program.toStdString()
+                      << " failed: " << process.readAllStandardError().toStdString();
         return {};
     }
     return QString::fromUtf8(process.readAllStandardOutput());
@@ -34,7 +34,7 @@ int PdfPages(const QString& pdf) {
 
 QString PageText(const QString& pdf, int page) {
     return RunTool("pdftotext",
-               {"-f", QString::number(page), "-l", QString::number(page), "-layout", pdf, "-"});
+                   {"-f", QString::number(page), "-l", QString::number(page), "-layout", pdf, "-"});
 }
 
 // The conversation of ConversationDocument, then enough lines to fill several pages.
@@ -60,10 +60,9 @@ QString PrintToPdf(const QTextDocument& document, const QString& pdf, int copies
         printer.setPrintRange(QPrinter::PageRange);
         printer.setFromTo(from, to);
     }
-    const bool printed = PrintConversation(document, printer, QFont("Tahoma", 8),
-                                           [](int page, int count) {
-                                               return RoomPageHeader("Amis", kDate, page, count);
-                                           });
+    const bool printed = PrintConversation(
+        document, printer, QFont("Tahoma", 8),
+        [](int page, int count) { return RoomPageHeader("Amis", kDate, page, count); });
     return printed ? pdf : QString();
 }
 
@@ -101,8 +100,8 @@ TEST(ConversationPrint, PagesCarryHeadersInCopyOrder) {
             for (int page = 1; page <= count; ++page) pages.push_back(page);
         }
         SCOPED_TRACE(testing::Message() << row.copies << " copies, collate " << row.collate);
-        const QString pdf = PrintToPdf(document, dir.filePath("salon.pdf"), row.copies,
-                                       row.collate, row.from, row.to);
+        const QString pdf = PrintToPdf(document, dir.filePath("salon.pdf"), row.copies, row.collate,
+                                       row.from, row.to);
         ASSERT_FALSE(pdf.isEmpty());
         ASSERT_EQ(PdfPages(pdf), int(pages.size()));
         for (std::size_t sheet = 0; sheet < pages.size(); ++sheet) {

@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTimer>
 #include <functional>
 
 #include "conversation/message_paragraphs.h"
@@ -91,7 +91,8 @@ TEST_F(PrivateWindowTest, PrintAndExportButtons) {
     } rows[] = {
         {0, "conv.txt", "{salut} <b>\\ \xC3\xA9</b>  fin\n"},
         {1, "conv.rtf", "{salut\\} <b>\\\\ \\'e9</b> }{\\pict"},
-        {2, "conv.html", "{salut} &lt;b&gt;\\ \xC3\xA9&lt;/b&gt; </span><img src=\"smiley_conv_1.png\""},
+        {2, "conv.html",
+         "{salut} &lt;b&gt;\\ \xC3\xA9&lt;/b&gt; </span><img src=\"smiley_conv_1.png\""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
@@ -113,7 +114,8 @@ TEST_F(PrivateWindowTest, PrintAndExportButtons) {
             name->setText("conv");
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as the Save button
             if (dialog->isVisible()) {
-                ADD_FAILURE() << "the dialog refused " << dialog->selectedFiles().join(' ').toStdString();
+                ADD_FAILURE() << "the dialog refused "
+                              << dialog->selectedFiles().join(' ').toStdString();
                 dialog->reject();
             }
         });
