@@ -66,13 +66,6 @@ QString PrintToPdf(const QTextDocument& document, const QString& pdf, int copies
     return printed ? pdf : QString();
 }
 
-TEST(ConversationPrint, HeadersName) {
-    EXPECT_EQ(RoomPageHeader("Amis", kDate, 2, 3),
-              "Tamaris - Salon \"Amis\" - 09/12/2026 20:40 - Page 2 sur 3");
-    EXPECT_EQ(PrivatePageHeader("Bea", kDate, 1, 1),
-              QString::fromUtf8("Tamaris - Privé avec \"Bea\" - 09/12/2026 20:40 - Page 1 sur 1"));
-}
-
 // Every printed page carries its own header, the pages come in the order the copies and
 // collation ask, and the pictures are printed.
 TEST(ConversationPrint, PagesCarryHeadersInCopyOrder) {
