@@ -15,6 +15,7 @@
 #include "conversation/answering_machine.h"
 #include "conversation/composition.h"
 #include "conversation/composition_bar.h"
+#include "conversation/conversation_output.h"
 #include "conversation/conversation_view.h"
 #include "conversation/macros.h"
 #include "conversation/message_paragraphs.h"
@@ -97,11 +98,8 @@ QWidget* Tform_prive::BuildToolBar() {
     btn_play->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
     btn_close = NewToolButton("btn_close", QString::fromUtf8("Fermer la fenêtre"));
     btn_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    // Printing and export are not there yet; the smiley sheet neither.
     QToolButton* print = NewToolButton("FlatButton2", QStringLiteral("Imprimer"));
     QToolButton* save = NewToolButton("FlatButton3", QStringLiteral("Exporter"));
-    print->setEnabled(false);
-    save->setEnabled(false);
     QToolButton* macros =
         NewToolButton("FlatButton4", QString::fromUtf8("Insérer Macro / EasyPhrase"));
     QToolButton* smiley = NewToolButton("FlatButton1", QString::fromUtf8("Insérer un smiley"));
@@ -116,6 +114,11 @@ QWidget* Tform_prive::BuildToolBar() {
 
     connect(btn_play, &QToolButton::clicked, this, &Tform_prive::btn_playClick);
     connect(btn_close, &QToolButton::clicked, this, &Tform_prive::btn_closeClick);
+    connect(print, &QToolButton::clicked, this, [this] {
+        PrintConversationView(*rich_prive, ConversationKind::Private, windowTitle(), this);
+    });
+    connect(save, &QToolButton::clicked, this,
+            [this] { ExportConversationView(*rich_prive, windowTitle(), this); });
     connect(macros, &QToolButton::clicked, this,
             [this] { context_.windows.OpenConfiguration(Tform_config::kPageEasyPhrases); });
     return bar;

@@ -12,6 +12,7 @@
 
 #include "config/form_config.h"
 #include "conversation/composition_bar.h"
+#include "conversation/conversation_output.h"
 #include "conversation/form_salon.h"
 #include "conversation/member_list_view.h"
 #include "program/chat_windows.h"
@@ -64,9 +65,7 @@ void Tform_salon::BuildLayout() {
     FlatButton1->setEnabled(false);
     FlatButton4 = NewFlatButton(QStringLiteral("Insérer Macro / EasyPhrase"), "FlatButton4", this);
     FlatButton2 = NewFlatButton(QStringLiteral("Imprimer"), "FlatButton2", this);
-    FlatButton2->setEnabled(false);
     FlatButton3 = NewFlatButton(QStringLiteral("Exporter"), "FlatButton3", this);
-    FlatButton3->setEnabled(false);
     FlatButton6 = NewFlatButton(QStringLiteral("Statistiques sur le salon"), "FlatButton6", this);
     FlatButton6->hide();
 
@@ -179,6 +178,11 @@ void Tform_salon::ConnectControls() {
                 rich_salonRVMouseMove(tag, global_pos);
             });
     connect(rich_salon, &BabiRichView::HotLinkLeft, hint_, &QWidget::hide);
+    connect(FlatButton2, &QToolButton::clicked, this, [this] {
+        PrintConversationView(*rich_salon, ConversationKind::Room, windowTitle(), this);
+    });
+    connect(FlatButton3, &QToolButton::clicked, this,
+            [this] { ExportConversationView(*rich_salon, windowTitle(), this); });
 
     auto on_selected = [this](QAbstractButton* button,
                               void (Tform_salon::*action)(const MemberRecord&)) {

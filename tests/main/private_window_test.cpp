@@ -1,9 +1,15 @@
 // The private window over a recording registry: its buttons, the partner's details, the
 // notices and the activity alert.
 #include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTimer>
 #include <functional>
 
 #include "conversation/message_paragraphs.h"
@@ -43,6 +49,82 @@ TEST_F(PrivateWindowTest, PartnerButtonsActOnThePartner) {
     EXPECT_EQ(windows.mail_pages, std::vector<std::string>{"Bea"});
     EXPECT_EQ(windows.toggled, std::vector<std::string>{"bea-1"});
     EXPECT_EQ(windows.configuration_pages, std::vector<int>{2});
+}
+
+// An empty conversation prints nothing and opens no dialog. The export dialog starts on plain
+// text, and the filter chosen with the keyboard picks both the format and the suffix added to
+// a name typed without one.
+TEST_F(PrivateWindowTest, PrintAndExportButtons) {
+    Tform_prive* window = Open("0");
+    Activate(window);
+    QStringList dialogs;
+    // Acts on the next modal dialog once it shows, within the time given.
+    QTimer watch;
+    watch.setInterval(20);
+    int ticks_left = 0;
+    std::function<void(QWidget*)> act;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog && --ticks_left > 0) return;
+        watch.stop();
+        if (!dialog) return;
+        dialogs.append(dialog->objectName());
+        act(dialog);
+    });
+    const auto answer_dialog = [&](std::function<void(QWidget*)> action) {
+        act = std::move(action);
+        ticks_left = 250;
+        watch.start();
+    };
+    answer_dialog([](QWidget* dialog) { dialog->close(); });
+    ticks_left = 10;
+    QTest::mouseClick(Button(window, "FlatButton2"), Qt::LeftButton);
+    QTest::qWait(300);
+    EXPECT_TRUE(dialogs.isEmpty());
+
+    window->AppendPrivateText("0102{salut} <b>\\ \xE9</b> :-) fin", false);
+    QTemporaryDir dir;
+    const struct {
+        int ups;  // from "Texte simple"
+        const char* file;
+        const char* contains;
+    } rows[] = {
+        {0, "conv.txt", "{salut} <b>\\ \xC3\xA9</b>  fin\n"},
+        {1, "conv.rtf", "{salut\\} <b>\\\\ \\'e9</b> }{\\pict"},
+        {2, "conv.html",
+         "{salut} &lt;b&gt;\\ \xC3\xA9&lt;/b&gt; </span><img src=\"smiley_conv_1.png\""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        dialogs.clear();
+        answer_dialog([&](QWidget* widget) {
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            auto* filters = widget->findChild<QComboBox*>("fileTypeCombo");
+            auto* name = widget->findChild<QLineEdit*>("fileNameEdit");
+            if (!dialog || !filters || !name) {
+                ADD_FAILURE() << "not the export dialog";
+                widget->close();
+                return;
+            }
+            EXPECT_EQ(dialog->windowTitle(), "Sauvegarder la conversation");
+            EXPECT_EQ(dialog->defaultSuffix(), "txt");
+            EXPECT_EQ(filters->currentIndex(), 2);
+            for (int i = 0; i < row.ups; ++i) QTest::keyClick(filters, Qt::Key_Up);
+            dialog->setDirectory(dir.path());
+            name->setText("conv");
+            static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as the Save button
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog refused "
+                              << dialog->selectedFiles().join(' ').toStdString();
+                dialog->reject();
+            }
+        });
+        QTest::mouseClick(Button(window, "FlatButton3"), Qt::LeftButton);
+        EXPECT_EQ(dialogs, QStringList{"exportdialog"});
+        QFile saved(dir.filePath(row.file));
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(saved.readAll().contains(row.contains));
+    }
 }
 
 TEST_F(PrivateWindowTest, PauseButtonStopsAndResumesScrolling) {

@@ -1,0 +1,128 @@
+#include "conversation/conversation_output.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "conversation/chat_styles.h"
+#include "conversation/conversation_export.h"
+#include "conversation/conversation_print.h"
+#include "conversation/conversation_view.h"
+#include "widgets/babi_rich_view.h"
+
+namespace {
+
+const QString kFilterHtml = QStringLiteral("Page web  (*.htm *.html)");
+const QString kFilterRtf = QStringLiteral("RichText  (*.rtf)");
+const QString kFilterText = QStringLiteral("Texte simple  (*.txt)");
+
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// The dialog gives its filters back with blanks collapsed: they are told apart by pattern.
+ExportFormat FormatOfFilter(const QString& name_filter) {
+    if (name_filter.contains(QStringLiteral("*.htm"))) return ExportFormat::Html;
+    if (name_filter.contains(QStringLiteral("*.rtf"))) return ExportFormat::Rtf;
+    return ExportFormat::Text;
+}
+
+QString SuffixOfFilter(const QString& name_filter) {
+    switch (FormatOfFilter(name_filter)) {
+        case ExportFormat::Html:
+            return QStringLiteral("html");
+        case ExportFormat::Rtf:
+            return QStringLiteral("rtf");
+        case ExportFormat::Text:
+            break;
+    }
+    return QStringLiteral("txt");
+}
+
+// The save dialog "exportdialog": its filters pick the format, and the suffix added to a
+// name typed without one follows the chosen filter.
+QFileDialog* NewExportDialog(QWidget* parent) {
+    auto* dialog = new QFileDialog(parent, QStringLiteral("Sauvegarder la conversation"));
+    dialog->setObjectName("exportdialog");
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters({kFilterHtml, kFilterRtf, kFilterText});
+    // The default extension is "txt": the plain text filter goes with it.
+    dialog->selectNameFilter(dialog->nameFilters().constLast());
+    dialog->setDefaultSuffix(QStringLiteral("txt"));
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+        dialog->setDefaultSuffix(SuffixOfFilter(filter));
+    });
+    return dialog;
+}
+
+QFont HeaderFont() {
+    const RichTextStyle& mini = ChatStyleSheet()[kStyleMini];
+    QFont font(mini.font);
+    font.setPointSize(mini.point_size);
+    font.setBold(mini.bold);
+    return font;
+}
+
+}  // namespace
+
+void ExportConversationView(const BabiRichView& view, const QString& caption, QWidget* parent) {
+    QFileDialog* dialog = NewExportDialog(parent);
+    const bool confirmed =
+        dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
+    const QString path = confirmed ? dialog->selectedFiles().constFirst() : QString();
+    const ExportFormat format = FormatOfFilter(dialog->selectedNameFilter());
+    delete dialog;
+    if (!confirmed) return;
+    bool saved;
+    {
+        WaitCursor wait;
+        saved = ExportConversation(*view.document(), format, caption, path);
+    }
+    if (!saved) {
+        QMessageBox::critical(parent, QStringLiteral("Erreur"),
+                              QString::fromUtf8("Erreur durant l'éxportation"));
+    }
+}
+
+void PrintConversationView(const BabiRichView& view, ConversationKind kind, const QString& caption,
+                           QWidget* parent) {
+    if (view.ParagraphCount() == 0 || view.document()->isEmpty()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    int count;
+    {
+        WaitCursor wait;
+        count = ConversationPageCount(*view.document(), printer);
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, count);
+    if (dialog.exec() != QDialog::Accepted) return;
+
+    const bool room = kind == ConversationKind::Room;
+    printer.setDocName(room ? QStringLiteral("Impression d'un salon - Tamaris")
+                            : QString::fromUtf8("Impression d'un privé - Tamaris"));
+    const QString date_time =
+        QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    bool printed;
+    {
+        WaitCursor wait;
+        printed =
+            PrintConversation(*view.document(), printer, HeaderFont(), [&](int page, int pages) {
+                return room ? RoomPageHeader(caption, date_time, page, pages)
+                            : PrivatePageHeader(caption, date_time, page, pages);
+            });
+    }
+    if (!printed) {
+        QMessageBox::critical(parent, QStringLiteral("Erreur"),
+                              QString::fromUtf8("Erreur durant l'impression"));
+    }
+}
