@@ -18,35 +18,15 @@
 #include "conversation/emoticon_pictures.h"
 #include "conversation/message_body.h"
 #include "conversation/message_paragraphs.h"
+#include "sample_messages.h"
 #include "widgets/babi_rich_view.h"
 
 namespace {
 
 constexpr int kRepaintEvery = 50;
 
-const std::vector<std::string> kBodies = {
-    "0104Salut tout le monde :-) comment \xE7"
-    "a va ce soir ? ;-)3 on f\xEAte \xE7"
-    "a 8-D",
-    "0208Regardez #05 et #12 c'est pour vous :o) B-)7 bisous :-*",
-    "0011Arc en ciel :-P avec des couleurs partout ;o) et une rose #03",
-    "0302Ouh l\xE0 :-( je pars demain :'( mais je reviens vite :-D5",
-};
-
-MemberRecord Sender() {
-    MemberRecord member;
-    member.key = "gaston-12";
-    member.nickname = "Gaston";
-    member.age = "31";
-    member.sex = "1";
-    member.town = "Paris";
-    return member;
-}
-
 struct ShownView {
-    ShownView() : view(new BabiRichView(ChatStyleSheet())) {
-        view->SetPictureSource([](const QString& key) { return CachedPicture(key); });
-        view->SetScrollback(0);
+    ShownView() : view(NewUnboundedView()) {
         view->resize(700, 500);
         view->show();
     }
@@ -56,11 +36,9 @@ struct ShownView {
 
 void BM_FloodInRuns(benchmark::State& state) {
     ShownView shown;
-    const MemberRecord sender = Sender();
     std::size_t n = 0;
     for (auto _ : state) {
-        shown.view->AppendParagraph(
-            RoomMessageParagraph(sender, "Gaston", kBodies[n % kBodies.size()], false));
+        shown.view->AppendParagraph(SampleMessage(n));
         if (++n % kRepaintEvery == 0) shown.view->viewport()->repaint();
     }
     state.SetItemsProcessed(static_cast<int64_t>(n));
@@ -109,7 +87,8 @@ void BM_FloodLiterally(benchmark::State& state) {
     std::size_t n = 0;
     int picture_number = 0;
     for (auto _ : state) {
-        AppendLiterally(shown.view, styles, kBodies[n % kBodies.size()], picture_number);
+        AppendLiterally(shown.view, styles, SampleBodies()[n % SampleBodies().size()],
+                        picture_number);
         if (++n % kRepaintEvery == 0) shown.view->viewport()->repaint();
     }
     state.SetItemsProcessed(static_cast<int64_t>(n));
@@ -120,18 +99,13 @@ BENCHMARK(BM_FloodLiterally)->Iterations(3000)->Unit(benchmark::kMicrosecond);
 // that trimming is part of the cost.
 void BM_AppendIntoAFullView(benchmark::State& state) {
     ShownView shown;
-    const MemberRecord sender = Sender();
     const int held = static_cast<int>(state.range(0));
     shown.view->SetScrollback(held);
-    for (int i = 0; i < held; ++i) {
-        shown.view->AppendParagraph(
-            RoomMessageParagraph(sender, "Gaston", kBodies[i % kBodies.size()], false));
-    }
+    for (int i = 0; i < held; ++i) shown.view->AppendParagraph(SampleMessage(i));
     shown.view->viewport()->repaint();
     std::size_t n = 0;
     for (auto _ : state) {
-        shown.view->AppendParagraph(
-            RoomMessageParagraph(sender, "Gaston", kBodies[n % kBodies.size()], false));
+        shown.view->AppendParagraph(SampleMessage(n));
         if (++n % kRepaintEvery == 0) shown.view->viewport()->repaint();
     }
     state.SetItemsProcessed(static_cast<int64_t>(n));

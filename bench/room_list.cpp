@@ -28,7 +28,10 @@ std::vector<std::string> RoomFields(int rooms) {
         fields.push_back(std::string(words[n % 7]) + "#" + words[(n / 7) % 7] + "#" +
                          std::to_string(n % 5));
         fields.push_back(n % 3 == 0 ? "2" : "0");
-        fields.push_back("Cr\xE9" "ateur" + std::to_string(n));
+        fields.push_back(
+            "Cr\xE9"
+            "ateur" +
+            std::to_string(n));
         fields.push_back(std::to_string(n * 37 % 150));
     }
     fields.push_back(std::to_string(rooms));
