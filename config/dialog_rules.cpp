@@ -34,8 +34,19 @@ int ExampleFontSize(std::string_view effect) {
 }
 
 std::string BusyDelayLabel(int minutes) {
-    if (minutes == 31) return "jamais";
+    if (minutes == kBusyDelayNever) return "jamais";
     return std::to_string(minutes) + " minutes";
+}
+
+bool AutomaticBusyOn(int minutes) {
+    return minutes >= 1 && minutes < kBusyDelayNever;
+}
+
+std::string MacroNameToAdd(std::string_view answer) {
+    while (!answer.empty() && IsBlankOrControl(answer.front())) answer.remove_prefix(1);
+    std::size_t end = 0;
+    while (end < answer.size() && !IsBlankOrControl(answer[end])) ++end;
+    return std::string(answer.substr(0, end));
 }
 
 std::string AliasToAdd(std::string_view answer, const std::vector<std::string>& list) {

@@ -39,8 +39,19 @@ std::uint32_t ColourOfEntryName(std::string_view name);
 // The example's point size for an effect name: 8 whispered, 12 shouted, 10 otherwise.
 int ExampleFontSize(std::string_view effect);
 
+// The busy-mode slider runs from 1 to 31 minutes; its last position means never.
+inline constexpr int kBusyDelayNever = 31;
+
 // The busy-mode delay as its label shows it: "jamais" at 31, otherwise "<n> minutes".
 std::string BusyDelayLabel(int minutes);
+
+// Whether a TimeOccupe value turns automatic busy mode on: 1 to 30 minutes. 31 ("jamais"), and
+// any value the slider cannot show, leave it off.
+bool AutomaticBusyOn(int minutes);
+
+// The name that "Ajouter ..." of the macros page keeps of the text typed: its first word;
+// empty when nothing was typed.
+std::string MacroNameToAdd(std::string_view answer);
 
 // The alias that "Ajouter ..." adds to the personal reply list for the text typed in its
 // input box: the text trimmed; empty when there is nothing to add (an empty answer, or an

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -25,11 +27,6 @@
 #include "widgets/ansi_text.h"
 
 namespace {
-
-void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
-    box.exec();
-}
 
 void SetHost(QComboBox* combo, const std::string& host) {
     combo->setEditText(FromAnsi(host));
@@ -46,14 +43,12 @@ Tform_config::Tform_config(ProgramState& state, QWidget* parent) : QDialog(paren
 
     pages = new QTabWidget(this);
     pages->setObjectName("pages");
-    numbered_pages_ = {{{kPageGeneral, BuildGeneralPage()},
-                        {kPageConnexion, BuildConnexionPage()},
-                        {kPageEasyPhrases, BuildEasyPhrasesPage()},
-                        {kPageRepondeur, BuildRepondeurPage()}}};
-    pages->addTab(numbered_pages_[0].second, "General");
-    pages->addTab(numbered_pages_[1].second, "Connexion");
-    pages->addTab(numbered_pages_[2].second, "EasyPhrases");
-    pages->addTab(numbered_pages_[3].second, "Répondeur");
+    pages->addTab(BuildGeneralPage(), "General");
+    pages->addTab(BuildConnexionPage(), "Connexion");
+    pages->addTab(BuildEasyPhrasesPage(), "EasyPhrases");
+    pages->addTab(BuildMacrosPage(), "Macros");
+    pages->addTab(BuildRepondeurPage(), "Répondeur");
+    FillMacroList();
 
     btn_ok = new QPushButton("OK", this);
     btn_ok->setObjectName("btn_ok");
@@ -77,6 +72,11 @@ Tform_config::Tform_config(ProgramState& state, QWidget* parent) : QDialog(paren
     connect(btn_help_occupe, &QPushButton::clicked, this, &Tform_config::btn_help_occupeClick);
     connect(btn_ajout_perso, &QPushButton::clicked, this, &Tform_config::btn_ajout_persoClick);
     connect(btn_suppr_perso, &QPushButton::clicked, this, &Tform_config::btn_suppr_persoClick);
+    connect(btn_image, &QPushButton::clicked, this, &Tform_config::btn_imageClick);
+    connect(list_macro, &QListWidget::currentRowChanged, this, &Tform_config::list_macroClick);
+    connect(btn_ajout_macro, &QPushButton::clicked, this, &Tform_config::btn_ajout_macroClick);
+    connect(btn_suppr_macro, &QPushButton::clicked, this, &Tform_config::btn_suppr_macroClick);
+    connect(btn_help_macro, &QPushButton::clicked, this, &Tform_config::btn_help_macroClick);
     connect(Track_time_occupe, &QSlider::valueChanged, this,
             [this](int minutes) { lbl_time_occupe->setText(FromAnsi(BusyDelayLabel(minutes))); });
     for (QComboBox* list : {combo_color, combo_taille, combo_fonts}) {
@@ -85,10 +85,7 @@ Tform_config::Tform_config(ProgramState& state, QWidget* parent) : QDialog(paren
 }
 
 void Tform_config::ShowPage(int page) {
-    pages->setCurrentIndex(0);
-    for (const auto& [number, widget] : numbered_pages_) {
-        if (number == page) pages->setCurrentWidget(widget);
-    }
+    pages->setCurrentIndex(page >= 0 && page < pages->count() ? page : kPageGeneral);
 }
 
 void Tform_config::showEvent(QShowEvent* event) {
@@ -107,7 +104,10 @@ void Tform_config::LoadSettings() {
     combo_fonts->setPlaceholderText(FromAnsi(c.Police));
     text_son->setText(FromAnsi(c.Son));
     check_son->setChecked(c.ActivSon);
-    Track_time_occupe->setValue(c.TimeOccupe);
+    text_image->setText(FromAnsi(c.Image));
+    spin_max_messages->setValue(c.MaxMessages);
+    // A delay the slider cannot show leaves automatic busy mode off, as "jamais" does.
+    Track_time_occupe->setValue(AutomaticBusyOn(c.TimeOccupe) ? c.TimeOccupe : kBusyDelayNever);
     lbl_time_occupe->setText(FromAnsi(BusyDelayLabel(Track_time_occupe->value())));
     radio_cut->setChecked(c.LongPhraseCut);
     radio_nocut->setChecked(!c.LongPhraseCut);
@@ -155,6 +155,8 @@ TConfig Tform_config::ControlValues() const {
     if (combo_fonts->currentIndex() >= 0) v.Police = ToAnsi(combo_fonts->currentText());
     v.Son = ToAnsi(text_son->text());
     v.ActivSon = check_son->isChecked();
+    v.Image = ToAnsi(text_image->text());
+    v.MaxMessages = spin_max_messages->value();
     v.TimeOccupe = Track_time_occupe->value();
     v.LongPhraseCut = radio_cut->isChecked();
     v.DoNothing = radio_donothing->isChecked();
@@ -185,13 +187,26 @@ TConfig Tform_config::ControlValues() const {
     return v;
 }
 
+void Tform_config::ShowBox(QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
 void Tform_config::btn_okClick() {
+    const QString image = text_image->text();
+    const bool new_image = ToAnsi(image) != state_.Config.Image;
     std::string error;
     if (!SaveConfig(ControlValues(), state_.Config, &error)) {
-        ShowBox(this, QMessageBox::Critical,
+        ShowBox(QMessageBox::Critical,
                 "La configuration n'a pas pu être enregistrée.\n" + FromAnsi(error));
         return;
     }
+    if (new_image && !image.isEmpty() && !QImageReader(image).canRead()) {
+        ShowBox(QMessageBox::Warning,
+                QString("L'image « %1 » n'a pas pu être lue : le fond habituel reste affiché.")
+                    .arg(image));
+    }
+    emit SettingsSaved();
     accept();
 }
 
@@ -205,15 +220,22 @@ void Tform_config::FlatButton2Click() {
     if (!file.isEmpty()) text_son->setText(file);
 }
 
+void Tform_config::btn_imageClick() {
+    const QString file = QFileDialog::getOpenFileName(
+        this, "Ouvrir", text_image->text(),
+        "Images  (*.bmp *.png *.jpg *.jpeg *.gif);;Tous les fichiers  (*.*)");
+    if (!file.isEmpty()) text_image->setText(file);
+}
+
 void Tform_config::btn_help_epClick() {
-    ShowBox(this, QMessageBox::NoIcon,
+    ShowBox(QMessageBox::NoIcon,
             "Permet d'affecter les phrases que vous utilisez fréquemment à des touches de "
             "raccourci. Il vous suffit d'appuyer sur la touche de fonction correspondante de "
             "votre clavier pour utiliser une EasyPhrase");
 }
 
 void Tform_config::btn_help_occupeClick() {
-    ShowBox(this, QMessageBox::Information,
+    ShowBox(QMessageBox::Information,
             "Si vous n'envoyez aucun méssage durant le temps choisi, que ce soit en privé, dans "
             "les amis ou sur le salon, Tamaris passera automatiquement en mode occupé(e).\r\n"
             "Pour désactiver cette fonction, indiquez la valeur maximale et vous ne passerez "

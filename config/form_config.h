@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QMessageBox>
 #include <QPointer>
 #include <array>
-#include <utility>
 
 #include "config/settings.h"
 
@@ -16,21 +16,25 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QPlainTextEdit;
 class QSlider;
+class QSpinBox;
 class QTabWidget;
 struct ProgramState;
 
 // The configuration dialog: a tool window that stays on top, with the pages "General",
-// "Connexion", "EasyPhrases" and "Répondeur". Every showing loads the current settings into
-// the controls; "OK" stores them all in "config.vek" and reloads them, "Annuler" drops the
-// changes. It deletes itself when closed.
+// "Connexion", "EasyPhrases", "Macros" and "Répondeur". Every showing loads the current
+// settings into the controls; "OK" stores them all in "config.vek", reloads them and tells
+// the open windows, "Annuler" drops the changes. Macros are stored as soon as they are added
+// or deleted. The dialog deletes itself when closed.
 class Tform_config : public QDialog {
     Q_OBJECT
   public:
-    // Page numbers as the menus and the conversation windows ask for them.
+    // Page numbers as the menus and the conversation windows ask for them: the pages' order.
     static constexpr int kPageGeneral = 0;
     static constexpr int kPageConnexion = 1;
     static constexpr int kPageEasyPhrases = 2;
+    static constexpr int kPageMacros = 3;
     static constexpr int kPageRepondeur = 4;
 
     explicit Tform_config(ProgramState& state, QWidget* parent = nullptr);
@@ -51,6 +55,13 @@ class Tform_config : public QDialog {
     void btn_help_occupeClick();
     void btn_ajout_persoClick();
     void btn_suppr_persoClick();
+    void btn_imageClick();
+    void list_macroClick();
+    void btn_ajout_macroClick();
+    void btn_suppr_macroClick();
+    void btn_help_macroClick();
+    // The macro list from the built-in names and the program's macro table.
+    void FillMacroList();
     // The example panel: font, size and colour of the three appearance lists.
     void UpdateExample();
 
@@ -73,6 +84,9 @@ class Tform_config : public QDialog {
     QRadioButton* radio_perm;
     QRadioButton* radio_public;
     QLabel* panel_exemple;
+    QLineEdit* text_image;
+    QPushButton* btn_image;
+    QSpinBox* spin_max_messages;
 
     // Connexion
     QComboBox* combo_serveur_ID;
@@ -91,6 +105,13 @@ class Tform_config : public QDialog {
     std::array<QLineEdit*, 9> text_f{};
     QPushButton* btn_help_ep;
 
+    // Macros
+    QListWidget* list_macro;
+    QPlainTextEdit* memo_macro;
+    QPushButton* btn_ajout_macro;
+    QPushButton* btn_suppr_macro;
+    QPushButton* btn_help_macro;
+
     // Répondeur
     QGroupBox* RadioRepType;
     QButtonGroup* rep_types;
@@ -104,6 +125,10 @@ class Tform_config : public QDialog {
     QPushButton* btn_ok;
     QPushButton* btn_annuler;
 
+  signals:
+    // "OK" stored the settings: the open windows take them now.
+    void SettingsSaved();
+
   protected:
     void showEvent(QShowEvent* event) override;
 
@@ -111,11 +136,12 @@ class Tform_config : public QDialog {
     QWidget* BuildGeneralPage();
     QWidget* BuildConnexionPage();
     QWidget* BuildEasyPhrasesPage();
+    QWidget* BuildMacrosPage();
     QWidget* BuildRepondeurPage();
+    // A box with an OK button, titled with the program's name.
+    void ShowBox(QMessageBox::Icon icon, const QString& text);
 
     ProgramState& state_;
-    // Each page with the number that ShowPage takes.
-    std::array<std::pair<int, QWidget*>, 4> numbered_pages_{};
 };
 
 // Shows the configuration dialog on a page (one of Tform_config's kPage numbers):

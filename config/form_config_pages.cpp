@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "config/dialog_rules.h"
@@ -99,11 +100,13 @@ QWidget* Tform_config::BuildGeneralPage() {
     Track_time_occupe = Named(new QSlider(Qt::Horizontal, appearance), "Track_time_occupe");
     Track_time_occupe->setRange(1, 31);
     lbl_time_occupe = Named(new QLabel(appearance), "lbl_time_occupe");
+    lbl_time_occupe->setMinimumWidth(
+        lbl_time_occupe->fontMetrics().horizontalAdvance("30 minutes"));
     btn_help_occupe = Named(new QPushButton("?", appearance), "btn_help_occupe");
-    for (QWidget* hidden : std::initializer_list<QWidget*>{label_time_occupe, Track_time_occupe,
-                                                           lbl_time_occupe, btn_help_occupe}) {
-        hidden->hide();
-    }
+    btn_help_occupe->setFixedWidth(btn_help_occupe->sizeHint().height());
+
+    text_image = NewEdit(appearance, "text_image", 32767);
+    btn_image = Named(new QPushButton("Parcourir ...", appearance), "btn_image");
 
     auto* grid = new QGridLayout(appearance);
     grid->addWidget(RightLabel("Couleur :", appearance), 0, 0);
@@ -116,10 +119,13 @@ QWidget* Tform_config::BuildGeneralPage() {
     grid->addWidget(check_son, 3, 0);
     grid->addWidget(text_son, 3, 1, 1, 2);
     grid->addWidget(FlatButton2, 3, 3);
-    grid->addWidget(label_time_occupe, 4, 0);
-    grid->addWidget(Track_time_occupe, 4, 1);
-    grid->addWidget(lbl_time_occupe, 4, 2);
-    grid->addWidget(btn_help_occupe, 4, 3);
+    grid->addWidget(RightLabel("Image de fond :", appearance), 4, 0);
+    grid->addWidget(text_image, 4, 1, 1, 2);
+    grid->addWidget(btn_image, 4, 3);
+    grid->addWidget(label_time_occupe, 5, 0);
+    grid->addWidget(Track_time_occupe, 5, 1);
+    grid->addWidget(lbl_time_occupe, 5, 2);
+    grid->addWidget(btn_help_occupe, 5, 3, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
 
     auto* long_phrase = new QGroupBox(" Phrase trop longue ", page);
@@ -138,10 +144,17 @@ QWidget* Tform_config::BuildGeneralPage() {
     connected_layout->addWidget(radio_donothing);
     connected_layout->addWidget(radio_perm);
     connected_layout->addWidget(radio_public);
-    for (QRadioButton* radio :
-         {radio_cut, radio_nocut, radio_donothing, radio_perm, radio_public}) {
-        radio->setEnabled(false);
-    }
+
+    auto* history = new QGroupBox(" Historique des conversations ", page);
+    spin_max_messages = Named(new QSpinBox(history), "spin_max_messages");
+    spin_max_messages->setRange(0, 1000000);
+    spin_max_messages->setSingleStep(1000);
+    spin_max_messages->setSpecialValueText("tous");
+    spin_max_messages->setGroupSeparatorShown(true);
+    auto* history_layout = new QHBoxLayout(history);
+    history_layout->addWidget(new QLabel("Messages gardés dans chaque fenêtre :", history));
+    history_layout->addWidget(spin_max_messages);
+    history_layout->addStretch();
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(long_phrase);
@@ -149,6 +162,7 @@ QWidget* Tform_config::BuildGeneralPage() {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(appearance);
     layout->addLayout(choices);
+    layout->addWidget(history);
     layout->addStretch();
     return page;
 }

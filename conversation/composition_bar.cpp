@@ -4,9 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "config/settings.h"
 #include "conversation/colour_box.h"
 #include "conversation/composition.h"
 #include "directory/send_key.h"
+#include "widgets/ansi_text.h"
 
 CompositionBar::CompositionBar(QWidget* parent)
     : QWidget(parent),
@@ -37,12 +39,19 @@ CompositionBar::CompositionBar(QWidget* parent)
     FollowColour();
 }
 
-void CompositionBar::ApplyDefaults(int def_color, int def_taille) {
-    if (def_color >= 0 && def_color < combo_color->count()) combo_color->setCurrentIndex(def_color);
-    if (def_taille >= 0 && def_taille < combo_taille->count()) {
-        combo_taille->setCurrentIndex(def_taille);
+void CompositionBar::ApplySettings(const TConfig& config) {
+    if (config.DefColor >= 0 && config.DefColor < combo_color->count()) {
+        combo_color->setCurrentIndex(config.DefColor);
+    }
+    if (config.DefTaille >= 0 && config.DefTaille < combo_taille->count()) {
+        combo_taille->setCurrentIndex(config.DefTaille);
     }
     FollowColour();
+    if (!config.Police.empty()) {
+        QFont font = text_envoi->font();
+        font.setFamily(FromAnsi(config.Police));
+        text_envoi->setFont(font);
+    }
 }
 
 std::string CompositionBar::Codes() const {

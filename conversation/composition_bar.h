@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <string>
 
+struct TConfig;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -15,9 +16,9 @@ class CompositionBar : public QWidget {
   public:
     explicit CompositionBar(QWidget* parent = nullptr);
 
-    // Box indices from the settings (DefColor, DefTaille); an index outside a box leaves that
-    // box as it is.
-    void ApplyDefaults(int def_color, int def_taille);
+    // The boxes from DefColor and DefTaille (an index outside a box leaves that box as it is)
+    // and the input line's font from Police.
+    void ApplySettings(const TConfig& config);
 
     // Effect code + colour code of the current boxes.
     std::string Codes() const;

@@ -212,7 +212,12 @@ void Tform_prive::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (defaults_applied_) return;
     defaults_applied_ = true;
-    composition->ApplyDefaults(context_.state.Config.DefColor, context_.state.Config.DefTaille);
+    ApplySettings();
+}
+
+void Tform_prive::ApplySettings() {
+    composition->ApplySettings(context_.state.Config);
+    rich_prive->SetScrollback(context_.state.Config.MaxMessages);
 }
 
 bool Tform_prive::event(QEvent* event) {

@@ -53,6 +53,10 @@ class Tform_prive : public QWidget {
     void NotifyFriendGone();
     void NotifyIgnored();
 
+    // Takes the settings again: the composition defaults, the input font and the scrollback.
+    // Done once on first show, and again when the configuration dialog stored new values.
+    void ApplySettings();
+
     // The active MDI child inside the main window, the active window when on its own.
     bool IsActiveConversation() const;
     HintWindow* Hint() const { return hint_; }

@@ -89,7 +89,12 @@ void Tform_salon::showEvent(QShowEvent* event) {
     StandardWindow::showEvent(event);
     if (defaults_applied_) return;
     defaults_applied_ = true;
-    composition->ApplyDefaults(context_.state.Config.DefColor, context_.state.Config.DefTaille);
+    ApplySettings();
+}
+
+void Tform_salon::ApplySettings() {
+    composition->ApplySettings(context_.state.Config);
+    rich_salon->SetScrollback(context_.state.Config.MaxMessages);
 }
 
 void Tform_salon::btn_envoyerClick() {

@@ -51,6 +51,10 @@ class Tform_salon : public StandardWindow {
     // forgets them.
     void ShowHeldTexts();
 
+    // Takes the settings again: the composition defaults, the input font and the scrollback.
+    // Done once on first show, and again when the configuration dialog stored new values.
+    void ApplySettings();
+
     // Set when a message mentions the user while the room's tab is not selected.
     bool HasNewText() const { return new_text_; }
     void SetNewText(bool flag) { new_text_ = flag; }

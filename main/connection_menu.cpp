@@ -1,10 +1,16 @@
 #include <QAction>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "config/form_config.h"
 #include "config/form_connex.h"
+#include "conversation/form_prive.h"
+#include "conversation/form_salon.h"
 #include "main/form_main.h"
+#include "main/idle_watch.h"
+#include "main/tab_images.h"
 #include "program/program_state.h"
+#include "widgets/ansi_text.h"
 
 namespace {
 constexpr int kIconConnexion = 0;
@@ -37,7 +43,20 @@ void Tform_main::SM_ConnexionClick() {
 }
 
 void Tform_main::OpenConfiguration(int page) {
+    if (!form_config) {
+        form_config = new Tform_config(state_, this);
+        connect(form_config, &Tform_config::SettingsSaved, this, &Tform_main::TakeNewSettings);
+    }
     RunConfigDialog(form_config, state_, page, this);
+}
+
+void Tform_main::TakeNewSettings() {
+    mdi_->setBackground(QBrush(BackgroundImage(FromAnsi(state_.Config.Image))));
+    if (Tform_salon* room = RoomWindow()) room->ApplySettings();
+    for (const QPointer<Tform_prive>& conversation : PrivateWindows) {
+        if (conversation) conversation->ApplySettings();
+    }
+    idle_watch_->Restart();
 }
 
 void Tform_main::ConfigurationClick() {

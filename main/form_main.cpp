@@ -53,6 +53,7 @@ Tform_main::Tform_main(ProgramState& state, MainWindowOptions options, QWidget* 
     state_.Config.PrivateMode = 0;
     state_.Config = LoadConfig();
     state_.Macros = LoadMacros(MacrosPath());
+    mdi_->setBackground(QBrush(BackgroundImage(FromAnsi(state_.Config.Image))));
     WireSession();
     WatchIdleness();
     qApp->installEventFilter(this);
@@ -94,7 +95,6 @@ void Tform_main::BuildTabPanel() {
 
     mdi_ = new QMdiArea(central);
     mdi_->setObjectName("ClientArea");
-    mdi_->setBackground(QBrush(BackgroundImage()));
     connect(mdi_, &QMdiArea::subWindowActivated, this, &Tform_main::SubWindowActivated);
     mdi_->viewport()->installEventFilter(this);
 

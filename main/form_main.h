@@ -135,6 +135,9 @@ class Tform_main : public QMainWindow, public ChatWindows {
     // Menu commands
     void SM_ConnexionClick();
     void ConfigurationClick();
+    // The configuration dialog stored new settings: the background, the open conversations
+    // and the automatic busy mode take them now.
+    void TakeNewSettings();
     // The statistics window of the current room, following its member list.
     void ShowStatistics();
     void AboutClick();

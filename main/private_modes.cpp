@@ -2,6 +2,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 
+#include "config/dialog_rules.h"
 #include "config/form_config.h"
 #include "main/form_main.h"
 #include "main/idle_watch.h"
@@ -73,8 +74,9 @@ void Tform_main::SetAutoBusyMinute(int milliseconds) {
 void Tform_main::WatchIdleness() {
     idle_watch_ = std::make_unique<IdleWatch>();
     idle_watch_->Delay = [this] {
-        return std::chrono::milliseconds(static_cast<long long>(state_.Config.TimeOccupe) *
-                                         auto_busy_minute_ms_);
+        const int minutes = state_.Config.TimeOccupe;
+        if (!AutomaticBusyOn(minutes)) return std::chrono::milliseconds(0);
+        return std::chrono::milliseconds(static_cast<long long>(minutes) * auto_busy_minute_ms_);
     };
     idle_watch_->OnIdle = [this] { UserIdle(); };
     idle_watch_->OnBack = [this] { UserBack(); };
@@ -84,7 +86,7 @@ void Tform_main::WatchIdleness() {
 // Busy as the menu item with an empty reason would make it, unless the user already is.
 void Tform_main::UserIdle() {
     const int mode = state_.Config.PrivateMode;
-    if (mode == kModeBusy || state_.Config.TimeOccupe <= 0) return;
+    if (mode == kModeBusy) return;
     if (Babillon.VekState != kChatState || !Babillon.Connected()) return;
     ChoosePrivateMode(kModeBusy, {});
     auto_busy_from_ = mode;

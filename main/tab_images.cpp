@@ -28,7 +28,11 @@ std::vector<QPixmap> TabImages() {
     return images;
 }
 
-QPixmap BackgroundImage() {
+QPixmap BackgroundImage(const QString& image_file) {
+    if (!image_file.isEmpty()) {
+        QPixmap chosen(image_file);
+        if (!chosen.isNull()) return chosen;
+    }
     LoadResources();
     return QPixmap(":/tamaris/fond.svg");
 }

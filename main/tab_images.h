@@ -7,5 +7,6 @@
 // 6 friends, 7 room, 8 private, 9 profile, 10 mail.
 std::vector<QPixmap> TabImages();
 
-// Image_Fond, the bitmap tiled over the MDI client area.
-QPixmap BackgroundImage();
+// The picture tiled over the MDI client area: the file of the Image setting when it holds a
+// picture, else Image_Fond.
+QPixmap BackgroundImage(const QString& image_file);

@@ -25,6 +25,21 @@ TEST(DialogRules, ExampleSizeAndBusyLabel) {
     EXPECT_EQ(BusyDelayLabel(31), "jamais");
     EXPECT_EQ(BusyDelayLabel(1), "1 minutes");
     EXPECT_EQ(BusyDelayLabel(30), "30 minutes");
+    for (const auto& [minutes, on] :
+         {std::pair{0, false}, {1, true}, {30, true}, {31, false}, {45, false}, {-1, false}}) {
+        EXPECT_EQ(AutomaticBusyOn(minutes), on) << minutes;
+    }
+}
+
+TEST(DialogRules, MacroNameToAdd) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"salut", "salut"}, {"Bonne nuit", "Bonne"}, {"  ville  ", "ville"},
+        {"a\\b", "a\\b"},   {"x\ty", "x"},           {"", ""},
+        {"   ", ""},
+    };
+    for (const auto& [answer, name] : cases) {
+        EXPECT_EQ(MacroNameToAdd(answer), name) << '"' << answer << '"';
+    }
 }
 
 TEST(DialogRules, AliasToAdd) {

@@ -10,12 +10,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 
+#include "config/macro_store.h"
 #include "config/settings_store.h"
 #include "program/program_state.h"
 #include "qt_test_support.h"
@@ -50,30 +53,33 @@ TEST_F(ConfigDialog, ControlsByName) {
     EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
     QStringList tabs;
     for (int i = 0; i < form->pages->count(); ++i) tabs << form->pages->tabText(i);
-    EXPECT_EQ(tabs, (QStringList{"General", "Connexion", "EasyPhrases", "Répondeur"}));
+    EXPECT_EQ(tabs, (QStringList{"General", "Connexion", "EasyPhrases", "Macros", "Répondeur"}));
     for (const char* name : {"combo_color", "combo_taille", "combo_fonts", "combo_serveur_ID",
                              "combo_serveur_chat", "combo_proxy_version"}) {
         EXPECT_NE(form->findChild<QComboBox*>(name), nullptr) << name;
     }
-    for (const char* name : {"text_son", "text_port_ID", "text_port_chat", "text_proxy_http_adr",
-                             "text_proxy_http_port", "text_proxy_tcp_adr", "text_proxy_tcp_port",
-                             "text_proxy_user_id", "text_proxy_user_pass", "text_f1", "text_f5",
-                             "text_f9", "text_msg_gene", "text_msg_amis", "text_msg_perso"}) {
+    for (const char* name :
+         {"text_son", "text_port_ID", "text_port_chat", "text_proxy_http_adr",
+          "text_proxy_http_port", "text_proxy_tcp_adr", "text_proxy_tcp_port", "text_proxy_user_id",
+          "text_proxy_user_pass", "text_f1", "text_f5", "text_f9", "text_msg_gene", "text_msg_amis",
+          "text_msg_perso", "text_image"}) {
         EXPECT_NE(form->findChild<QLineEdit*>(name), nullptr) << name;
     }
     for (const char* name :
          {"radio_cut", "radio_nocut", "radio_donothing", "radio_perm", "radio_public"}) {
         auto* radio = form->findChild<QRadioButton*>(name);
         ASSERT_NE(radio, nullptr) << name;
-        EXPECT_FALSE(radio->isEnabled()) << name;
+        EXPECT_TRUE(radio->isEnabled()) << name;
     }
+    EXPECT_NE(form->findChild<QListWidget*>("list_macro"), nullptr);
+    EXPECT_TRUE(form->findChild<QPlainTextEdit*>("memo_macro")->isReadOnly());
     EXPECT_EQ(form->btn_ok->toolTip(), "Accépter les modifications");
     EXPECT_EQ(form->btn_annuler->toolTip(), "Annuler les modifications");
     EXPECT_EQ(form->text_port_ID->maxLength(), 5);
     form->text_proxy_user_pass->setText("mdp");
     EXPECT_EQ(form->text_proxy_user_pass->displayText(), "***");
-    EXPECT_TRUE(form->Track_time_occupe->isHidden());
-    EXPECT_TRUE(form->lbl_time_occupe->isHidden());
+    EXPECT_FALSE(form->Track_time_occupe->isHidden());
+    EXPECT_FALSE(form->lbl_time_occupe->isHidden());
     EXPECT_EQ(form->combo_color->count(), 12);
     EXPECT_EQ(form->combo_color->itemText(11), "Arc en ciel");
     EXPECT_GE(form->combo_serveur_ID->findText("127.0.0.1"), 0);
@@ -98,6 +104,9 @@ TEST_F(ConfigDialog, OkStoresEveryControlAsLoaded) {
     c.DefTaille = 3;
     c.Police = ToAnsi(QFontDatabase::families().value(0));
     c.Son = "/son/ding.wav";
+    c.Image = dir.path("fond.png");
+    ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString(c.Image)));
+    c.MaxMessages = 2500;
     c.ActivSon = false;
     c.TimeOccupe = 7;
     c.LongPhraseCut = false;
@@ -123,6 +132,7 @@ TEST_F(ConfigDialog, OkStoresEveryControlAsLoaded) {
     TConfig expected;
     ASSERT_TRUE(SaveConfig(c, expected));
     const std::string expected_file = dir.Read("config.vek");
+    ASSERT_NE(expected_file.find("MaxMessages=2500"), std::string::npos);
     std::filesystem::remove(dir.path("config.vek"));
 
     state.Config = expected;
@@ -156,6 +166,97 @@ TEST_F(ConfigDialog, ProxyVersionAndListPositions) {
     QTest::mouseClick(form->btn_ok, Qt::LeftButton);
     EXPECT_EQ(state.Config.ProxyVersion.str(), "5");
     EXPECT_NE(dir.Read("config.vek").find("ProxyVersion=5\r\n"), std::string::npos);
+}
+
+// The choices that used to be greyed out, the busy-mode slider and the scrollback change what
+// OK stores.
+TEST_F(ConfigDialog, GeneralChoicesAreStored) {
+    state.Config.TimeOccupe = 0;  // not a slider position: shown as never
+    state.Config.DoNothing = true;
+    Open();
+    EXPECT_EQ(form->Track_time_occupe->value(), 31);
+    EXPECT_EQ(form->lbl_time_occupe->text(), "jamais");
+    EXPECT_TRUE(form->radio_donothing->isChecked());
+    EXPECT_EQ(form->spin_max_messages->value(), 10000);
+
+    QTest::mouseClick(form->radio_nocut, Qt::LeftButton);
+    QTest::mouseClick(form->radio_public, Qt::LeftButton);
+    form->Track_time_occupe->setValue(12);
+    EXPECT_EQ(form->lbl_time_occupe->text(), "12 minutes");
+    form->spin_max_messages->setValue(0);
+    EXPECT_EQ(form->spin_max_messages->text(), "tous");
+    form->text_image->setText(QString::fromStdString(dir.path("absente.png")));
+    {
+        BoxAnswerer ok(QMessageBox::Ok);
+        QTest::mouseClick(form->btn_ok, Qt::LeftButton);
+        ASSERT_EQ(ok.texts.size(), 1);
+        EXPECT_TRUE(ok.texts[0].contains("n'a pas pu être lue")) << ok.texts[0].toStdString();
+    }
+    const TConfig stored = LoadConfig();
+    EXPECT_FALSE(stored.LongPhraseCut);
+    EXPECT_FALSE(stored.DoNothing);
+    EXPECT_FALSE(stored.ListPerm);
+    EXPECT_EQ(stored.TimeOccupe, 12);
+    EXPECT_EQ(stored.MaxMessages, 0);
+    EXPECT_EQ(stored.Image, dir.path("absente.png"));
+
+    Open();
+    QTest::mouseClick(form->radio_perm, Qt::LeftButton);
+    QTest::mouseClick(form->radio_cut, Qt::LeftButton);
+    QTest::mouseClick(form->btn_ok, Qt::LeftButton);
+    EXPECT_TRUE(state.Config.ListPerm);
+    EXPECT_TRUE(state.Config.LongPhraseCut);
+}
+
+TEST_F(ConfigDialog, MacrosPage) {
+    dir.Write("macros.vek", "[Macros]\r\nville=Paris\r\nage=  33 ans \r\nville=Lyon\r\n");
+    state.Macros = LoadMacros(MacrosPath());
+    Open();
+    EXPECT_EQ(Lines(form->list_macro), (QStringList{"age", "date", "time", "version", "ville"}));
+    form->list_macro->setCurrentRow(3);
+    EXPECT_EQ(form->memo_macro->toPlainText(), "Tamaris v1.5K");
+    form->list_macro->setCurrentRow(0);
+    EXPECT_EQ(form->memo_macro->toPlainText(), "33 ans");
+
+    {
+        BoxAnswerer answers(QStringList{"  Bonne nuit", "  dors bien  "});
+        QTest::mouseClick(form->btn_ajout_macro, Qt::LeftButton);
+        EXPECT_EQ(answers.texts,
+                  (QStringList{"Ajout d'une nouvelle macro / Nom de la macro (sans éspaces)",
+                               "Ajout d'une nouvelle macro / Texte renvoyé par cette commande"}));
+    }
+    for (const QStringList& nothing : {QStringList{"   "}, QStringList{"vide", "  "}}) {
+        BoxAnswerer answers(nothing);
+        QTest::mouseClick(form->btn_ajout_macro, Qt::LeftButton);
+    }
+    EXPECT_EQ(Lines(form->list_macro),
+              (QStringList{"age", "bonne", "date", "time", "version", "ville"}));
+    EXPECT_EQ(LoadMacros(MacrosPath()).back(),
+              (std::pair<std::string, std::string>{"bonne", "dors bien"}));
+    EXPECT_EQ(state.Macros.size(), 4u);
+
+    form->list_macro->setCurrentRow(2);
+    {
+        BoxAnswerer ok(QMessageBox::Ok);
+        QTest::mouseClick(form->btn_suppr_macro, Qt::LeftButton);
+        EXPECT_EQ(ok.texts, QStringList{"Il n'est pas possible de détruire cette macro car elle "
+                                        "fait partie intégrante de Tamaris"});
+    }
+    form->list_macro->setCurrentRow(5);
+    QTest::mouseClick(form->btn_suppr_macro, Qt::LeftButton);
+    EXPECT_EQ(Lines(form->list_macro), (QStringList{"age", "bonne", "date", "time", "version"}));
+
+    // Macros are stored at once: cancelling the dialog keeps them.
+    QTest::mouseClick(form->btn_annuler, Qt::LeftButton);
+    EXPECT_EQ(dir.Read("macros.vek"), "[Macros]\r\nage=  33 ans \r\nbonne=dors bien\r\n");
+    EXPECT_EQ(state.Macros.size(), 2u);
+
+    Open();
+    BoxAnswerer ok(QMessageBox::Ok);
+    QTest::mouseClick(form->btn_help_macro, Qt::LeftButton);
+    ASSERT_EQ(ok.texts.size(), 1);
+    EXPECT_TRUE(ok.texts[0].contains("dialoguez.Il se peut donc"));
+    EXPECT_TRUE(ok.texts[0].contains("distant.\r\n\r\nLes Macros locales sont éxécutees"));
 }
 
 TEST_F(ConfigDialog, AnnulerLeavesTheSettingsAndTheNextShowingReloads) {
@@ -253,7 +354,9 @@ TEST_F(ConfigDialog, FailedSaveKeepsTheDialogOpen) {
 
 TEST_F(ConfigDialog, OneDialogShownOnTheAskedPage) {
     QPointer<Tform_config> holder;
-    Tform_config* first = ShowConfigDialog(holder, state, Tform_config::kPageConnexion, nullptr);
+    Tform_config* first = ShowConfigDialog(holder, state, Tform_config::kPageMacros, nullptr);
+    EXPECT_EQ(first->pages->tabText(first->pages->currentIndex()), "Macros");
+    ShowConfigDialog(holder, state, Tform_config::kPageConnexion, nullptr);
     EXPECT_EQ(first->pages->currentIndex(), 1);
     first->combo_serveur_chat->setEditText("typed");
     Tform_config* again = ShowConfigDialog(holder, state, Tform_config::kPageGeneral, nullptr);

@@ -22,11 +22,15 @@ class BoxAnswerer {
         });
     }
     // Types `answer` into every input box that shows and accepts it.
-    explicit BoxAnswerer(const QString& answer) {
-        Watch([answer](QWidget* window) {
+    explicit BoxAnswerer(const QString& answer) : BoxAnswerer(QStringList{answer}) {}
+    // Types the answers in turn into the input boxes that show, the last one again when they
+    // run out, recording each box's title and prompt.
+    explicit BoxAnswerer(const QStringList& answers) {
+        Watch([this, answers](QWidget* window) {
             auto* input = qobject_cast<QInputDialog*>(window);
             if (!input) return false;
-            input->setTextValue(answer);
+            texts.append(input->windowTitle() + " / " + input->labelText());
+            input->setTextValue(answers.value(answered, answers.back()));
             input->accept();
             return true;
         });

@@ -38,8 +38,14 @@ TEST(Screenshots, BothDialogs) {
     }
     state.Config = LoadConfig();
     state.Config.RepPerso = {"alice", "Bob"};
+    state.Config.TimeOccupe = 15;
+    state.Macros = {{"ville",
+                     "Orl\xE9"
+                     "ans"},
+                    {"salut", "Bonjour \xE0 tous !"}};
     Tform_config config(state);
     config.show();
+    config.list_macro->setCurrentRow(1);
     for (int page = 0; page < config.pages->count(); ++page) {
         config.pages->setCurrentIndex(page);
         EXPECT_TRUE(config.grab().save(dir + "form_config_" + QString::number(page) + ".png"));

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "config/settings.h"
 #include "conversation/composition.h"
 
 namespace {
@@ -48,16 +49,25 @@ TEST(CompositionBar, SendKeysAreSwallowed) {
     EXPECT_FALSE(bar.btn_envoyer->autoDefault());
 }
 
-TEST(CompositionBar, DefaultsAndTextColour) {
+TEST(CompositionBar, SettingsAndTextColour) {
     CompositionBar bar;
-    bar.ApplyDefaults(3, 2);
+    TConfig config;
+    config.DefColor = 3;
+    config.DefTaille = 2;
+    config.Police = "DejaVu Serif";
+    bar.ApplySettings(config);
     EXPECT_EQ(bar.combo_color->currentText(), "Rose");
     EXPECT_EQ(bar.combo_taille->currentText(), "Hurler");
     EXPECT_EQ(bar.Codes(), "0203");
     EXPECT_EQ(TextColour(bar), ColourOfName("Rose"));
+    EXPECT_EQ(bar.text_envoi->font().family(), "DejaVu Serif");
 
-    bar.ApplyDefaults(12, -1);
+    config.DefColor = 12;
+    config.DefTaille = -1;
+    config.Police.clear();
+    bar.ApplySettings(config);
     EXPECT_EQ(bar.Codes(), "0203");
+    EXPECT_EQ(bar.text_envoi->font().family(), "DejaVu Serif");
 
     bar.combo_color->setCurrentIndex(1);
     EXPECT_EQ(TextColour(bar), QColor(0, 0, 255));

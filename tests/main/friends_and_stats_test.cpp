@@ -73,7 +73,10 @@ TEST(RoomCreatorTest, FoundByTheShownName) {
 
 // Opened from the menu, the window follows the room's member list while it is open.
 TEST_F(FriendsAndStatsTest, StatisticsFollowTheRoom) {
-    main().RoomListWindow()->list_dessalons->SetItems(
+    // The permanent rooms the server lists after the login would replace ours.
+    BabiListBox* rooms = main().RoomListWindow()->list_dessalons;
+    ASSERT_TRUE(WaitUntil([&] { return rooms->count() > 0; }));
+    rooms->SetItems(
         {FromAnsi("Salon#Ami\njaune\nCr\xE9"
                   "ateur : L\xE9"
                   "a\n0\nL\xE9"

@@ -1,12 +1,18 @@
 // The private-message modes chosen through the "Privés" menu, logged in to babillon-server,
 // with Bea (a plain line client) writing to us.
 #include <QAction>
+#include <QComboBox>
 #include <QInputDialog>
 #include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 
 #include "config/form_config.h"
+#include "conversation/composition_bar.h"
+#include "conversation/form_salon.h"
 #include "main/logged_in_fixture.h"
 #include "program/private_mode.h"
 #include "widgets/ansi_text.h"
@@ -135,13 +141,13 @@ TEST_F(PrivateModesTest, IdleUserTurnsBusyAndComesBackOnInput) {
     EXPECT_EQ(ModeNow(), kModeBusy);
 
     QTest::keyClick(room->text_envoi, Qt::Key_A);
-    main().State().Config.TimeOccupe = 0;
+    main().State().Config.TimeOccupe = 31;
     EXPECT_EQ(ModeNow(), kModeAnsweringMachine);
     EXPECT_TRUE(Item("Repondeur1")->isChecked());
     EXPECT_FALSE(main().State().Busy);
     ASSERT_TRUE(StatusBecomes(status));
 
-    // 0 turns it off.
+    // The slider's last position, "jamais", turns it off.
     QTest::keyClick(room->text_envoi, Qt::Key_B);
     QTest::qWait(300);
     EXPECT_EQ(ModeNow(), kModeAnsweringMachine);
@@ -157,6 +163,28 @@ TEST_F(PrivateModesTest, BusyByChoiceStaysBusyAfterInput) {
     QTest::keyClick(main().RoomWindow()->text_envoi, Qt::Key_A);
     EXPECT_EQ(ModeNow(), kModeBusy);
     EXPECT_EQ(TraceCount("[Chat-26]"), 1);
+}
+
+// OK in the configuration dialog reaches the open windows at once: the room's boxes, its input
+// font and scrollback, and the automatic busy mode.
+TEST_F(PrivateModesTest, NewSettingsReachTheOpenWindows) {
+    Tform_salon* room = main().RoomWindow();
+    main().SetAutoBusyMinute(50);
+    QString font;
+    WhenShown<Tform_config>([&font](Tform_config* dialog) {
+        dialog->combo_color->setCurrentText("Rouge");
+        dialog->combo_taille->setCurrentText("Hurler");
+        dialog->combo_fonts->setCurrentIndex(dialog->combo_fonts->count() - 1);
+        font = dialog->combo_fonts->currentText();
+        dialog->spin_max_messages->setValue(300);
+        dialog->Track_time_occupe->setValue(1);
+        dialog->btn_ok->click();
+    });
+    Item("Configuration1")->trigger();
+    EXPECT_EQ(room->composition->Codes(), "0202");
+    EXPECT_EQ(room->text_envoi->font().family(), font);
+    EXPECT_EQ(room->rich_salon->Scrollback(), 300);
+    EXPECT_TRUE(WaitUntil([&] { return ModeNow() == kModeBusy; }));
 }
 
 TEST_F(MainWindowTest, ConfigurationItemsOpenTheirPages) {

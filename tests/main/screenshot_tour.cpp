@@ -4,21 +4,28 @@
 // Usage: tamaris_screenshots OUTPUT_DIR
 #include <QAction>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
 #include "auxiliary/form_stats.h"
 #include "config/form_connex.h"
+#include "conversation/conversation_export.h"
+#include "conversation/conversation_print.h"
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
 #include "directory/form_amis.h"
@@ -34,6 +41,7 @@
 #include "session/command_codes.h"
 #include "support/babillon_server.h"
 #include "widgets/babi_list_box.h"
+#include "widgets/babi_rich_view.h"
 #include "widgets/mdi_tab.h"
 
 namespace {
@@ -135,6 +143,36 @@ bool SaveStatistics(Tform_main& window, const QDir& out) {
 
 }  // namespace
 
+// The room's conversation printed to a PDF and its first page rendered by pdftoppm, and the
+// room exported as a web page and shown in a browser view.
+bool SavePrintedAndExportedRoom(Tform_salon& room, const QDir& out) {
+    const QTextDocument& document = *room.rich_salon->document();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(out.filePath("impression.pdf"));
+    const QString caption = room.windowTitle();
+    const QString now =
+        QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    const bool printed =
+        PrintConversation(document, printer, QFont("Tahoma", 8),
+                          [&](int p, int n) { return RoomPageHeader(caption, now, p, n); });
+    const bool rendered =
+        printed && QProcess::execute("pdftoppm", {"-png", "-r", "60", "-f", "1", "-singlefile",
+                                                  out.filePath("impression.pdf"),
+                                                  out.filePath("impression")}) == 0;
+    QDir(out.filePath("export")).removeRecursively();
+    out.mkpath("export");
+    const QString page = out.filePath("export/salon.html");
+    if (!ExportHtml(document, caption, page)) return false;
+    QTextBrowser browser;
+    browser.setSearchPaths({out.filePath("export")});
+    browser.setSource(QUrl::fromLocalFile(page));
+    browser.resize(700, 500);
+    browser.show();
+    QTest::qWait(100);
+    return Save(&browser, out, "export_html.png") && rendered;
+}
+
 int main(int argc, char* argv[]) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
@@ -202,6 +240,7 @@ int main(int argc, char* argv[]) {
     }
     QTest::qWait(12000);
     ok = Save(&window, out, "salon.png") && ok;
+    ok = SavePrintedAndExportedRoom(*room, out) && ok;
 
     // A private conversation: the partner's messages, ours in bold, and a notice.
     const int slot = window.OpenPrivateWindow("julie-9", "Julie", "24", "0", "Lyon",
