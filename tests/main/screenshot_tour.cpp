@@ -144,7 +144,7 @@ bool SaveStatistics(Tform_main& window, const QDir& out) {
 }  // namespace
 
 // The room's conversation printed to a PDF and its first page rendered by pdftoppm, and the
-// room exported as a web page and shown in a browser view.
+// room exported in the three formats (export/), the web page shown in a browser view.
 bool SavePrintedAndExportedRoom(Tform_salon& room, const QDir& out) {
     const QTextDocument& document = *room.rich_salon->document();
     QPrinter printer(QPrinter::HighResolution);
@@ -163,7 +163,11 @@ bool SavePrintedAndExportedRoom(Tform_salon& room, const QDir& out) {
     QDir(out.filePath("export")).removeRecursively();
     out.mkpath("export");
     const QString page = out.filePath("export/salon.html");
-    if (!ExportHtml(document, caption, page)) return false;
+    if (!ExportHtml(document, caption, page) ||
+        !ExportRtf(document, out.filePath("export/salon.rtf")) ||
+        !ExportText(document, out.filePath("export/salon.txt"))) {
+        return false;
+    }
     QTextBrowser browser;
     browser.setSearchPaths({out.filePath("export")});
     browser.setSource(QUrl::fromLocalFile(page));
