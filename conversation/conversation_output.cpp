@@ -4,9 +4,12 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QToolButton>
 
 #include "conversation/chat_styles.h"
 #include "conversation/conversation_export.h"
@@ -73,6 +76,21 @@ QFont HeaderFont() {
     return font;
 }
 
+// The pages under the header of the kind, with the job title of the kind.
+bool PrintPages(const BabiRichView& view, ConversationKind kind, const QString& caption,
+                QPrinter& printer) {
+    const bool room = kind == ConversationKind::Room;
+    printer.setDocName(room ? QStringLiteral("Impression d'un salon - Tamaris")
+                            : QString::fromUtf8("Impression d'un privé - Tamaris"));
+    const QString date_time =
+        QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    WaitCursor wait;
+    return PrintConversation(*view.document(), printer, HeaderFont(), [&](int page, int pages) {
+        return room ? RoomPageHeader(caption, date_time, page, pages)
+                    : PrivatePageHeader(caption, date_time, page, pages);
+    });
+}
+
 }  // namespace
 
 void ExportConversationView(const BabiRichView& view, const QString& caption, QWidget* parent) {
@@ -106,23 +124,36 @@ void PrintConversationView(const BabiRichView& view, ConversationKind kind, cons
     QPrintDialog dialog(&printer, parent);
     dialog.setMinMax(1, count);
     if (dialog.exec() != QDialog::Accepted) return;
-
-    const bool room = kind == ConversationKind::Room;
-    printer.setDocName(room ? QStringLiteral("Impression d'un salon - Tamaris")
-                            : QString::fromUtf8("Impression d'un privé - Tamaris"));
-    const QString date_time =
-        QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
-    bool printed;
-    {
-        WaitCursor wait;
-        printed =
-            PrintConversation(*view.document(), printer, HeaderFont(), [&](int page, int pages) {
-                return room ? RoomPageHeader(caption, date_time, page, pages)
-                            : PrivatePageHeader(caption, date_time, page, pages);
-            });
-    }
-    if (!printed) {
+    if (!PrintPages(view, kind, caption, printer)) {
         QMessageBox::critical(parent, QStringLiteral("Erreur"),
                               QString::fromUtf8("Erreur durant l'impression"));
     }
+}
+
+void PreviewConversationView(const BabiRichView& view, ConversationKind kind,
+                             const QString& caption, QWidget* parent) {
+    if (view.ParagraphCount() == 0 || view.document()->isEmpty()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName("apercu");
+    preview.setWindowTitle(QString::fromUtf8("Aperçu avant impression"));
+    preview.resize(800, 900);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter* target) { PrintPages(view, kind, caption, *target); });
+    preview.exec();
+}
+
+void ConnectPrintButton(QToolButton* button, const BabiRichView& view, ConversationKind kind,
+                        QWidget* window) {
+    QObject::connect(button, &QToolButton::clicked, window, [&view, kind, window] {
+        PrintConversationView(view, kind, window->windowTitle(), window);
+    });
+    auto* menu = new QMenu(button);
+    QAction* preview = menu->addAction(QString::fromUtf8("Aperçu avant impression ..."));
+    preview->setObjectName("apercu_impression");
+    QObject::connect(preview, &QAction::triggered, window, [&view, kind, window] {
+        PreviewConversationView(view, kind, window->windowTitle(), window);
+    });
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
 }

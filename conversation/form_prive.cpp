@@ -114,9 +114,7 @@ QWidget* Tform_prive::BuildToolBar() {
 
     connect(btn_play, &QToolButton::clicked, this, &Tform_prive::btn_playClick);
     connect(btn_close, &QToolButton::clicked, this, &Tform_prive::btn_closeClick);
-    connect(print, &QToolButton::clicked, this, [this] {
-        PrintConversationView(*rich_prive, ConversationKind::Private, windowTitle(), this);
-    });
+    ConnectPrintButton(print, *rich_prive, ConversationKind::Private, this);
     connect(save, &QToolButton::clicked, this,
             [this] { ExportConversationView(*rich_prive, windowTitle(), this); });
     connect(macros, &QToolButton::clicked, this,

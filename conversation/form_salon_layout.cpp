@@ -178,9 +178,7 @@ void Tform_salon::ConnectControls() {
                 rich_salonRVMouseMove(tag, global_pos);
             });
     connect(rich_salon, &BabiRichView::HotLinkLeft, hint_, &QWidget::hide);
-    connect(FlatButton2, &QToolButton::clicked, this, [this] {
-        PrintConversationView(*rich_salon, ConversationKind::Room, windowTitle(), this);
-    });
+    ConnectPrintButton(FlatButton2, *rich_salon, ConversationKind::Room, this);
     connect(FlatButton3, &QToolButton::clicked, this,
             [this] { ExportConversationView(*rich_salon, windowTitle(), this); });
 

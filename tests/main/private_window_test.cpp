@@ -6,10 +6,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPrintPreviewWidget>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 
 #include "conversation/message_paragraphs.h"
@@ -125,6 +128,24 @@ TEST_F(PrivateWindowTest, PrintAndExportButtons) {
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
         EXPECT_TRUE(saved.readAll().contains(row.contains));
     }
+
+    // The print button's menu arrow shows the pages in a preview.
+    auto* print = qobject_cast<QToolButton*>(Button(window, "FlatButton2"));
+    ASSERT_NE(print->menu(), nullptr);
+    QAction* preview = print->menu()->actions().value(0);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->text(), QString::fromUtf8("Aperçu avant impression ..."));
+    dialogs.clear();
+    int pages = 0;
+    answer_dialog([&](QWidget* dialog) {
+        if (auto* pages_view = dialog->findChild<QPrintPreviewWidget*>()) {
+            pages = pages_view->pageCount();
+        }
+        dialog->close();
+    });
+    preview->trigger();
+    EXPECT_EQ(dialogs, QStringList{"apercu"});
+    EXPECT_EQ(pages, 1);
 }
 
 TEST_F(PrivateWindowTest, PauseButtonStopsAndResumesScrolling) {

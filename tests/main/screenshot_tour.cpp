@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <QTranslator>
 #include <cstdio>
 
@@ -144,7 +145,8 @@ bool SaveStatistics(Tform_main& window, const QDir& out) {
 }  // namespace
 
 // The room's conversation printed to a PDF and its first page rendered by pdftoppm, and the
-// room exported in the three formats (export/), the web page shown in a browser view.
+// room exported in the three formats (export/), the web page shown in a browser view, and the
+// print preview.
 bool SavePrintedAndExportedRoom(Tform_salon& room, const QDir& out) {
     const QTextDocument& document = *room.rich_salon->document();
     QPrinter printer(QPrinter::HighResolution);
@@ -168,13 +170,21 @@ bool SavePrintedAndExportedRoom(Tform_salon& room, const QDir& out) {
         !ExportText(document, out.filePath("export/salon.txt"))) {
         return false;
     }
+    bool previewed = false;
+    QTimer::singleShot(1500, [&] {
+        if (QWidget* preview = QApplication::activeModalWidget()) {
+            previewed = Save(preview, out, "apercu.png");
+            preview->close();
+        }
+    });
+    room.FlatButton2->menu()->actions().value(0)->trigger();
     QTextBrowser browser;
     browser.setSearchPaths({out.filePath("export")});
     browser.setSource(QUrl::fromLocalFile(page));
     browser.resize(700, 500);
     browser.show();
     QTest::qWait(100);
-    return Save(&browser, out, "export_html.png") && rendered;
+    return Save(&browser, out, "export_html.png") && rendered && previewed;
 }
 
 int main(int argc, char* argv[]) {
