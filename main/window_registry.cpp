@@ -38,16 +38,15 @@ enum TabIcon {
 };
 
 // A nickname in an address: "&", "#", "?", "/" or a blank would change what the page is
-// asked for, so every byte but letters, digits and "-._~" travels %-coded. Bytes above 0x7F
-// keep their Windows-1252 value, as the service's pages expect.
+// asked for, so every ASCII byte but letters, digits and "-._~" travels %-coded. Accented
+// letters stay as they are: the address coding turns them into UTF-8.
 std::string QueryValue(const std::string& text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string coded;
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (std::isalnum(byte) != 0 && byte < 0x80) {
-            coded += c;
-        } else if (c == '-' || c == '.' || c == '_' || c == '~') {
+        if (byte >= 0x80 || std::isalnum(byte) != 0 || c == '-' || c == '.' || c == '_' ||
+            c == '~') {
             coded += c;
         } else {
             coded += '%';

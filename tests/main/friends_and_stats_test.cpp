@@ -73,6 +73,8 @@ TEST(RoomCreatorTest, FoundByTheShownName) {
 
 // Opened from the menu, the window follows the room's member list while it is open.
 TEST_F(FriendsAndStatsTest, StatisticsFollowTheRoom) {
+    // The login asks for the room list: its answer must not replace the list set here.
+    ASSERT_TRUE(WaitUntil([&] { return main().RoomListWindow()->list_dessalons->count() > 0; }));
     main().RoomListWindow()->list_dessalons->SetItems(
         {FromAnsi("Salon#Ami\njaune\nCr\xE9"
                   "ateur : L\xE9"

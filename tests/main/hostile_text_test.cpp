@@ -144,7 +144,7 @@ TEST_F(HostileTextTest, ProfileAndMailPagesStayOnTheIdentificationServer) {
         {"bob", base + "/scripts/profil?LOGIN=bob"},
         {"a&LOGIN=b#c", base + "/scripts/profil?LOGIN=a%26LOGIN%3Db%23c"},
         {"@mal.example/x", base + "/scripts/profil?LOGIN=%40mal.example%2Fx"},
-        {"\xE9l\xE8ve d", base + "/scripts/profil?LOGIN=%E9l%E8ve%20d"},
+        {"\xE9l\xE8ve d", base + "/scripts/profil?LOGIN=%C3%A9l%C3%A8ve%20d"},
     };
     for (const Case& c : cases) {
         main().ShowProfile(c.alias);

@@ -74,19 +74,6 @@ TEST(HostileChatServer, OneHundredMegabytesWithoutLineFeedKeepMemoryBounded) {
     EXPECT_LT(PeakResidentBytes() - peak_before, 8 * kChatLineLimit);
 }
 
-TEST(HostileChatServer, ClosingMidLineLosesThatLineOnlyAndTellsTheOwner) {
-    HostileRig rig([](int fd) {
-        RawListener::SendAll(fd, "100\n70\tid\t\tbob\t0101entier\n70\tid\t\tbob\t0101coup");
-    });
-    ASSERT_TRUE(rig.ReachChat());
-    ASSERT_TRUE(Pump([&] { return !rig.session.Connected(); }));
-    EXPECT_EQ(rig.recorder.lines.size(), 2u);
-    EXPECT_EQ(rig.recorder.lines.back().params.back(), "0101entier");
-    ASSERT_EQ(rig.warnings.size(), 1u);
-    EXPECT_NE(rig.warnings[0].find("ferm\xE9" "e par le serveur"), std::string::npos);
-    EXPECT_EQ(rig.session.VekState, 5);
-}
-
 TEST(HostileChatServer, AServerThatStallsCanBeLeftAndTheSessionLogsInAgain) {
     // First the identification server stalls on the first step, then the chat server stalls
     // after its welcome; each time the user leaves and starts again.
