@@ -35,6 +35,18 @@ QString DecodePage(const QByteArray& body, const QString& content_type) {
     return FromAnsi(std::string(body.constData(), body.size()));
 }
 
+// Pages come from the network: they may name local files (<img src="/home/...">, file:,
+// qrc:) that the stock browser would read. Nothing outside the page itself is loaded.
+class PageView : public QTextBrowser {
+  public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int, const QUrl&) override { return {}; }
+};
+
+bool IsWebAddress(const QUrl& url) {
+    return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+}
+
 QMdiSubWindow* SubWindowOf(QWidget* widget) {
     for (QWidget* parent = widget->parentWidget(); parent; parent = parent->parentWidget()) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(parent)) return sub;
@@ -52,7 +64,7 @@ Tform_browser::Tform_browser(QWidget* parent)
       btn_close(new QPushButton(QStringLiteral("Fermer"), this)),
       text_adresse(new QLineEdit(this)),
       progress(new QProgressBar(this)),
-      browser(new QTextBrowser(this)) {
+      browser(new PageView(this)) {
     setObjectName("form_browser");
     btn_back->setObjectName("btn_back");
     btn_forward->setObjectName("btn_forward");
@@ -129,6 +141,11 @@ void Tform_browser::SetCookie(const std::string& url, const std::string& data) {
 void Tform_browser::Navigate(const std::string& url) {
     const QUrl target = UrlFromText(FromAnsi(url));
     if (!target.isValid()) return;
+    if (!IsWebAddress(target)) {
+        browser->setHtml(QStringLiteral("<h3>Adresse refusée</h3><p>%1</p>")
+                             .arg(target.toString().toHtmlEscaped()));
+        return;
+    }
     if (!current_.isEmpty()) back_.push_back(current_);
     forward_.clear();
     Load(target);

@@ -175,6 +175,7 @@ void Tform_debug::btn_detailClick() {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kProgramTitle), item->text(),
                     QMessageBox::Ok, this);
     box.setObjectName("detail_debug");
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

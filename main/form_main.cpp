@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "auxiliary/form_splash.h"
@@ -109,6 +110,8 @@ void Tform_main::BuildStatusBar() {
     for (int i = 0; i < kStatusPanelCount; ++i) {
         auto* panel = new QLabel(QString::fromUtf8(kStatusPanelTexts[i]), bar);
         panel->setObjectName(QString("StatusPanel%1").arg(i));
+        // Panels show the room name and the status as the server gives them.
+        panel->setTextFormat(Qt::PlainText);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // A panel grows past its width rather than cut its text; the last one takes what is
         // left, so that a long room name stays readable.
@@ -136,7 +139,8 @@ void Tform_main::closeEvent(QCloseEvent* event) {
 void Tform_main::SetStatusPanel(int panel, const std::string& text) {
     if (panel < 0 || panel >= kStatusPanelCount) return;
     status_panels_[panel]->setText(FromAnsi(text));
-    status_panels_[panel]->setToolTip(FromAnsi(text));
+    // A tooltip that looks like HTML is shown as HTML: this one is always given as such.
+    status_panels_[panel]->setToolTip(Qt::convertFromPlainText(FromAnsi(text)));
 }
 
 QString Tform_main::StatusPanelText(int panel) const {

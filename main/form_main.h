@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <array>
 #include <cstdint>
@@ -163,6 +164,7 @@ class Tform_main : public QMainWindow, public ChatWindows {
     void BabillonConnected();
     void BabillonDisconnected();
     void BabillonError(std::uint8_t error_code, std::uint8_t state);
+    void BabillonChatWarning(const std::string& text);
     void BabillonDebug(const std::string& text, std::uint8_t category);
 
     // F1..F9 put the EasyPhrases into the conversation's input line.
@@ -186,6 +188,8 @@ class Tform_main : public QMainWindow, public ChatWindows {
     QPointer<Tform_connex> form_connex;
     QPointer<Tform_config> form_config;
     QPointer<Tform_stats> form_stats;
+    // The one box that tells of chat connection trouble: a new warning replaces its text.
+    QPointer<QMessageBox> chat_warning_;
 
     // Controls
     QWidget* Panel_MDITab = nullptr;

@@ -9,6 +9,7 @@
 #include "widgets/ansi_text.h"
 
 namespace {
+constexpr std::uint8_t kCategoryWarning = 2;
 constexpr std::uint8_t kCategoryError = 5;
 constexpr std::uint8_t kChatState = 5;
 }  // namespace
@@ -20,6 +21,7 @@ void Tform_main::WireSession() {
     Babillon.OnError = [this](std::uint8_t code, std::uint8_t state) {
         BabillonError(code, state);
     };
+    Babillon.OnChatWarning = [this](const std::string& text) { BabillonChatWarning(text); };
     Babillon.OnDebug = [this](const std::string& text, std::uint8_t category) {
         BabillonDebug(text, category);
     };
@@ -56,10 +58,24 @@ void Tform_main::BabillonError(std::uint8_t error_code, std::uint8_t) {
     auto* box =
         new QMessageBox(QMessageBox::Warning, windowTitle(), FromAnsi(text), QMessageBox::Ok, this);
     box->setObjectName("ErrorMessage");
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
 
 void Tform_main::BabillonDebug(const std::string& text, std::uint8_t category) {
     if (form_debug) form_debug->Append(text, category);
+}
+
+void Tform_main::BabillonChatWarning(const std::string& text) {
+    Babillon.Debug(text, kCategoryWarning);
+    if (!chat_warning_) {
+        chat_warning_ = new QMessageBox(QMessageBox::Warning, windowTitle(), QString(),
+                                        QMessageBox::Ok, this);
+        chat_warning_->setObjectName("ChatWarning");
+        chat_warning_->setTextFormat(Qt::PlainText);
+        chat_warning_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    chat_warning_->setText(FromAnsi(text));
+    chat_warning_->open();
 }

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cctype>
 
 #include <QAction>
 #include <QMdiArea>
@@ -35,6 +36,26 @@ enum TabIcon {
     kIconProfile = 9,
     kIconMail = 10,
 };
+
+// A nickname in an address: "&", "#", "?", "/" or a blank would change what the page is
+// asked for, so every ASCII byte but letters, digits and "-._~" travels %-coded. Accented
+// letters stay as they are: the address coding turns them into UTF-8.
+std::string QueryValue(const std::string& text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string coded;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 || std::isalnum(byte) != 0 || c == '-' || c == '.' || c == '_' ||
+            c == '~') {
+            coded += c;
+        } else {
+            coded += '%';
+            coded += kHex[byte >> 4];
+            coded += kHex[byte & 0x0F];
+        }
+    }
+    return coded;
+}
 
 // The user cannot close a standard window: its Close item is greyed.
 void GreyCloseItem(QMdiSubWindow* window) {
@@ -254,11 +275,11 @@ void Tform_main::ToggleIgnore(const std::string& chat_id) {
 
 void Tform_main::ShowProfile(const std::string& alias) {
     OpenBrowserPage("Profil [" + FromAnsi(alias) + "]", kIconProfile,
-                    IdentificationServerUrl() + "/scripts/profil?LOGIN=" + alias);
+                    IdentificationServerUrl() + "/scripts/profil?LOGIN=" + QueryValue(alias));
 }
 
 void Tform_main::ShowMailPage(const std::string& alias) {
-    OpenBrowserPage(
-        "E-Mail [" + FromAnsi(alias) + "]", kIconMail,
-        IdentificationServerUrl() + "/cgi-bin/Compose?REPLYTO=" + alias + "@" + kMailDomain);
+    OpenBrowserPage("E-Mail [" + FromAnsi(alias) + "]", kIconMail,
+                    IdentificationServerUrl() + "/cgi-bin/Compose?REPLYTO=" + QueryValue(alias) +
+                        "@" + kMailDomain);
 }

@@ -210,6 +210,8 @@ struct Connection::State {
     std::vector<char> buffer = std::vector<char>(kReadChunk);
     std::size_t begin = 0;
     std::size_t end = 0;
+    // True between an overlong line's report and its LF.
+    bool skipping_line = false;
 
     // Refills the buffer; false when the connection has ended.
     bool Fill() {
@@ -297,7 +299,6 @@ std::optional<std::string> Connection::ReadLn(std::size_t max_line, bool* droppe
     State& s = *state_;
     if (dropped != nullptr) *dropped = false;
     std::string line;
-    bool too_long = false;
     for (;;) {
         if (s.closed_locally.load()) return std::nullopt;
         if (s.begin == s.end && !s.Fill()) return std::nullopt;
@@ -305,22 +306,23 @@ std::optional<std::string> Connection::ReadLn(std::size_t max_line, bool* droppe
         const std::size_t available = s.end - s.begin;
         const auto* lf = static_cast<const char*>(std::memchr(start, '\n', available));
         const std::size_t size = lf != nullptr ? static_cast<std::size_t>(lf - start) : available;
-        if (!too_long && line.size() + size > max_line) {
-            too_long = true;
-            std::string().swap(line);
+        s.begin += size + (lf != nullptr ? 1 : 0);
+        if (s.skipping_line) {
+            // The rest of a line already reported as dropped.
+            if (lf != nullptr) s.skipping_line = false;
+            continue;
         }
-        if (!too_long) {
-            // Grow by doubling as usual, but never past the limit.
-            const std::size_t needed = line.size() + size;
-            if (needed > line.capacity()) line.reserve(std::min(needed * 2, max_line));
-            line.append(start, size);
+        if (line.size() + size > max_line) {
+            // Reported at once, so that a peer sending without end is seen while it sends.
+            s.skipping_line = lf == nullptr;
+            if (dropped != nullptr) *dropped = true;
+            return std::string();
         }
-        s.begin += size;
-        if (lf != nullptr) {
-            ++s.begin;
-            if (dropped != nullptr) *dropped = too_long;
-            return line;
-        }
+        // Grow by doubling as usual, but never past the limit.
+        const std::size_t needed = line.size() + size;
+        if (needed > line.capacity()) line.reserve(std::min(needed * 2, max_line));
+        line.append(start, size);
+        if (lf != nullptr) return line;
     }
 }
 

@@ -44,9 +44,10 @@ class Connection {
     // dropped. Returns what was kept (empty when the connection was closed locally).
     std::string ReadAll(std::size_t keep_limit);
     // One line up to LF, the LF removed (a CR stays). std::nullopt when the connection ends
-    // before a LF or was closed here. A line longer than max_line is read up to its LF and
-    // dropped, holding no more than max_line bytes meanwhile; it comes back as an empty
-    // string with *dropped set to true. dropped may be null.
+    // before a LF or was closed here. A line longer than max_line comes back as soon as it
+    // passes the limit, as an empty string with *dropped set to true; the next calls read
+    // the rest of it up to its LF and drop it, holding no more than max_line bytes at any
+    // time. dropped may be null.
     std::optional<std::string> ReadLn(std::size_t max_line, bool* dropped);
     // Writes all bytes; throws SocketError on failure. A peer that takes nothing for the write
     // time-out fails the write instead of holding the writer forever. Part of a line may have

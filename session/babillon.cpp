@@ -338,9 +338,15 @@ void TBabillon::ChatLineDropped(const net::Connection* from, std::size_t limit) 
         "e (plus de " +
             std::to_string(limit) + " octets)",
         2);
+    if (OnChatWarning) {
+        OnChatWarning("Le serveur de Chat a envoy\xE9 une ligne trop longue ; elle est ignor\xE9"
+                      "e.");
+    }
 }
 
 void TBabillon::ChatClosedByServer(const net::Connection* from) {
     if (impl_->connection.get() != from) return;
     CloseConnection();
+    if (OnChatWarning) OnChatWarning("La connexion au serveur de Chat a \xE9t\xE9 ferm\xE9"
+                                     "e par le serveur.");
 }

@@ -52,6 +52,9 @@ public:
     TNotifyEvent OnDisconnect;
     TVekDebugProc OnDebug;
     TVekErrorProc OnError;
+    // A French text for the user about trouble on the chat connection: the server closed it,
+    // or sent a line too long to keep (dropped).
+    TVekDataAvail OnChatWarning;
     // The TCP client's own events: after each socket is opened / closed, HTTP steps too.
     TNotifyEvent OnConnected;
     TNotifyEvent OnDisconnected;

@@ -1,0 +1,178 @@
+// The whole program against chat servers that misbehave: the user is told, the program stays
+// usable and logs in again.
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <atomic>
+#include <functional>
+#include <mutex>
+
+#include "config/form_connex.h"
+#include "main/main_window_fixture.h"
+#include "main/qt_main_thread.h"
+#include "session/raw_listener.h"
+#include "support/babillon_server.h"
+#include "widgets/babi_rich_view.h"
+
+namespace {
+
+constexpr int kCrowd = 10000;
+
+// The identification side is babillon-server; the chat side is the test's own listener,
+// which plays each accepted connection with the script the test set last.
+class HostileServerTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        TestApplication();
+        net::InstallMainThread(&main_thread_);
+        QFile config(data_dir_.filePath("config.vek"));
+        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+        config.write(QString("[Connexion]\r\nAdrID=127.0.0.1\r\nPortID=%1\r\nAdrChat=127.0.0.1\r\n"
+                             "PortChat=%2\r\n")
+                         .arg(server_.http_port())
+                         .arg(chat_.port())
+                         .toLatin1());
+        config.close();
+        MainWindowTest::SetUp();
+    }
+
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        net::InstallMainThread(nullptr);
+    }
+
+    void Play(std::function<void(int fd)> script) {
+        std::lock_guard lock(mutex_);
+        script_ = std::move(script);
+    }
+
+    void StartLogIn() {
+        main().ConnectionAction()->trigger();
+        Tform_connex* dialog = main().ConnexWindow();
+        ASSERT_NE(dialog, nullptr);
+        dialog->text_pseudo->setText("test");
+        dialog->text_alias->setText("Moi");
+        dialog->text_salon->setText("Salon#Ami");
+        dialog->text_pass->setText("test");
+        QTest::keyClick(dialog->text_pass, Qt::Key_Return);
+    }
+
+    bool InRoom() {
+        return WaitUntil([&] {
+            return main().RoomWindow() != nullptr && !main().Babillon.ServerId.str().empty() &&
+                   !main().State().WaitingForMembers;
+        });
+    }
+
+    QMessageBox* Warning() { return main().findChild<QMessageBox*>("ChatWarning"); }
+
+    // Welcomes and identifies the user and puts her in her room with one other member.
+    static void Greet(int fd) {
+        RawListener::SendAll(fd, "100\n");
+        RawListener::ReadUntil(fd, "\r\n");
+        RawListener::SendAll(fd, "0\tMOI\ta\tb\n");
+        RawListener::ReadUntil(fd, "40\t");
+        RawListener::ReadUntil(fd, "\r\n");
+        RawListener::SendAll(fd, "40\t0\tSalon#Ami\n85\t-1\tK1\tx\tBea\t0\t30\t0\tLyon\n");
+    }
+
+    // A well-behaved chat server, that keeps the line until the user goes.
+    static void Behave(int fd) {
+        Greet(fd);
+        RawListener::ReadUntil(fd, "\n\n");
+    }
+
+    // Waits for the client's answer to a check: it comes once every line before is handled.
+    static void AwaitCheck(int fd) {
+        RawListener::SendAll(fd, "667\n");
+        RawListener::ReadUntil(fd, "667");
+    }
+
+    QtMainThread main_thread_;
+    BabillonServer server_;
+    std::mutex mutex_;
+    std::function<void(int)> script_ = Behave;
+    RawListener chat_{[this](int fd) {
+        std::function<void(int)> script;
+        {
+            std::lock_guard lock(mutex_);
+            script = script_;
+        }
+        script(fd);
+    }};
+};
+
+TEST_F(HostileServerTest, TenThousandMembersInOneLineThenAClose) {
+    Play([](int fd) {
+        Greet(fd);
+        std::string members = "85\t-1";
+        for (int i = 0; i < kCrowd; ++i) {
+            const std::string n = std::to_string(i);
+            members += "\tK" + n + "\tx\tMembre" + n + "\t0\t" + std::to_string(18 + i % 60) +
+                       "\t" + std::to_string(i % 3 - 1) + "\tVille" + n;
+        }
+        RawListener::SendAll(fd, members + "\n70\tK7\t\tMembre7\t0101Bonjour\n");
+        AwaitCheck(fd);
+        // Then the server goes in the middle of a line.
+        RawListener::SendAll(fd, "70\tK7\t\tMembre7\t0101Au rev");
+    });
+    StartLogIn();
+    ASSERT_TRUE(InRoom());
+    ASSERT_TRUE(WaitUntil([&] { return Warning() != nullptr; }));
+    EXPECT_GE(main().RoomWindow()->list_membres->model()->rowCount(), kCrowd);
+    EXPECT_TRUE(main().RoomWindow()->rich_salon->toPlainText().contains("Bonjour"));
+    EXPECT_FALSE(main().RoomWindow()->rich_salon->toPlainText().contains("Au rev"));
+    EXPECT_TRUE(Warning()->isVisible());
+    EXPECT_TRUE(Warning()->text().contains(QStringLiteral("ferm\u00E9e par le serveur")));
+    EXPECT_EQ(main().ConnectionAction()->text(), "&Connexion");
+    Warning()->accept();
+
+    // The same identifier gets her back in.
+    Play(Behave);
+    StartLogIn();
+    ASSERT_TRUE(WaitUntil([&] { return chat_.accepted() == 2; }));
+    EXPECT_TRUE(InRoom());
+    EXPECT_TRUE(main().Babillon.Connected());
+}
+
+TEST_F(HostileServerTest, ALineThatNeverEndsIsDroppedAndTheUserTold) {
+    std::atomic<bool> flooding{true};
+    Play([&flooding](int fd) {
+        Greet(fd);
+        const std::string chunk(64 * 1024, 'x');
+        for (int sent = 0; sent < 1600; ++sent) RawListener::SendAll(fd, chunk);  // 100 MB
+        flooding = false;
+        RawListener::SendAll(fd, "\n70\tK1\t\tBea\t0101Encore l\xC3\xA0\n");
+        RawListener::ReadUntil(fd, "\n\n");
+    });
+    StartLogIn();
+    ASSERT_TRUE(InRoom());
+    // The user hears of it while the server still sends.
+    ASSERT_TRUE(WaitUntil([&] { return Warning() != nullptr; }));
+    EXPECT_TRUE(Warning()->text().contains(QStringLiteral("trop longue")));
+    EXPECT_TRUE(flooding.load());
+    ASSERT_TRUE(WaitUntil(
+        [&] { return main().RoomWindow()->rich_salon->toPlainText().contains("Encore l\u00E0"); }));
+    EXPECT_TRUE(main().Babillon.Connected());
+}
+
+TEST_F(HostileServerTest, AStallingServerCanBeLeftAndTheUserLogsInAgain) {
+    Play([](int fd) {
+        // Accepts and says nothing until the client goes.
+        RawListener::ReadUntil(fd, "\n\n");
+    });
+    StartLogIn();
+    ASSERT_TRUE(WaitUntil([&] { return main().Babillon.VekState == 5 && chat_.accepted() == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return main().ConnectionAction()->text() != "&Connexion"; }));
+    main().ConnectionAction()->trigger();
+    EXPECT_FALSE(main().Babillon.Connected());
+    EXPECT_EQ(main().ConnectionAction()->text(), "&Connexion");
+
+    Play(Behave);
+    StartLogIn();
+    ASSERT_TRUE(InRoom());
+    EXPECT_EQ(chat_.accepted(), 2);
+}
+
+}  // namespace
