@@ -1,11 +1,13 @@
 #include "platform/ini_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
+#include <ctime>
 #include <limits>
 #include <utility>
 
@@ -286,6 +288,32 @@ void IniFile::DeleteKey(std::string_view section, std::string_view key) {
     if (at != range.end) lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
+namespace {
+
+// A save killed between creating its temporary file and the rename leaves that file behind.
+// Removes those of `path` older than ten minutes: a save in progress, ours or another
+// process's, takes far less.
+void RemoveStaleTemporaries(const std::string& dir, const std::string& path) {
+    const std::string prefix = path.substr(path.rfind('/') + 1) + ".tmp";
+    DIR* listing = ::opendir(dir.c_str());
+    if (!listing) return;
+    const std::time_t old = std::time(nullptr) - 10 * 60;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) {
+            continue;
+        }
+        const std::string file = dir + name;
+        struct stat info {};
+        if (::lstat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_mtime < old) {
+            ::unlink(file.c_str());
+        }
+    }
+    ::closedir(listing);
+}
+
+}  // namespace
+
 bool IniFile::Save(std::string* error) {
     auto fail = [error](std::string reason) {
         if (error) *error = std::move(reason);
@@ -333,6 +361,7 @@ bool IniFile::Save(std::string* error) {
         ::fsync(dir_fd);
         ::close(dir_fd);
     }
+    RemoveStaleTemporaries(dir, path_);
     return true;
 }
 

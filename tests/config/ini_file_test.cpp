@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/time.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -205,16 +207,30 @@ TEST(IniFile, FailedWriteKeepsTheOldFile) {
 }
 
 // A crash between writing the temporary file and the rename leaves that file beside the
-// target: the target still reads as before and the next save goes through.
-TEST(IniFile, StaleTemporaryFileIsIgnored) {
+// target: the target still reads as before, the next save goes through and removes such
+// files once they are old, leaving a fresh one (a save in progress) and other files alone.
+TEST(IniFile, StaleTemporaryFileIsIgnoredThenRemoved) {
     TempDataDir dir;
     dir.Write("a.ini", "[A]\r\nx=1\r\n");
-    dir.Write("a.ini.tmpAbC123", "[A]\r\nx=half wri");
+    for (const char* name :
+         {"a.ini.tmpAbC123", "a.ini.tmpNew456", "b.ini.tmpAbC123", "a.ini.tmpX"}) {
+        dir.Write(name, "[A]\r\nx=half wri");
+    }
+    const timeval an_hour_ago[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    for (const char* name : {"a.ini.tmpAbC123", "b.ini.tmpAbC123", "a.ini.tmpX"}) {
+        ASSERT_EQ(::utimes(dir.path(name).c_str(), an_hour_ago), 0);
+    }
     IniFile ini(dir.path("a.ini"));
     EXPECT_EQ(ini.ReadInteger("A", "x", 0), 1);
     ini.WriteInteger("A", "x", 2);
     ASSERT_TRUE(ini.Save());
     EXPECT_EQ(IniFile(dir.path("a.ini")).ReadInteger("A", "x", 0), 2);
+    for (const auto& [name, kept] : {std::pair{"a.ini.tmpAbC123", false},
+                                     {"a.ini.tmpNew456", true},
+                                     {"b.ini.tmpAbC123", true},
+                                     {"a.ini.tmpX", true}}) {
+        EXPECT_EQ(std::filesystem::exists(dir.path(name)), kept) << name;
+    }
 }
 
 }  // namespace
