@@ -19,8 +19,9 @@ constexpr int kTicks = 5;
 }  // namespace
 
 const MemorySample& SampleAt(const std::vector<MemorySample>& samples, double seconds) {
-    const auto found = std::find_if(samples.begin(), samples.end(),
-                                    [seconds](const MemorySample& s) { return s.seconds >= seconds; });
+    const auto found =
+        std::find_if(samples.begin(), samples.end(),
+                     [seconds](const MemorySample& s) { return s.seconds >= seconds; });
     return found == samples.end() ? samples.back() : *found;
 }
 
@@ -32,8 +33,8 @@ bool WriteMemoryCsv(const std::vector<MemorySample>& samples, const QString& pat
            "debug_lines\n";
     for (const MemorySample& s : samples) {
         out << QString::number(s.seconds, 'f', 1) << ',' << QString::number(s.rss_mib, 'f', 2)
-            << ',' << s.room_paragraphs << ',' << s.room_members << ',' << s.private_windows
-            << ',' << s.private_slots << ',' << s.debug_lines << '\n';
+            << ',' << s.room_paragraphs << ',' << s.room_members << ',' << s.private_windows << ','
+            << s.private_slots << ',' << s.debug_lines << '\n';
     }
     return out.status() == QTextStream::Ok && file.flush();
 }

@@ -14,8 +14,8 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QToolButton>
 #include <QTimer>
+#include <QToolButton>
 #include <cstdio>
 #include <map>
 #include <string_view>
@@ -31,6 +31,8 @@ constexpr double kReferenceSeconds = 60;
 constexpr int kLoginLimitMs = 10000;
 constexpr int kAnswerAfterSeconds = 6;
 constexpr int kCloseAfterSeconds = 12;
+// The session's state while the chat connection is up.
+constexpr int kChatState = 5;
 
 struct Settings {
     double seconds = 600;
@@ -130,6 +132,7 @@ int main(int argc, char** argv) {
     }
 
     std::vector<MemorySample> samples;
+    bool connected_to_the_end = false;
     {
         ProgramAgainstServer program({"--soak"}, "Salon#Marathon");
         RunEventsUntil(kLoginLimitMs, [&] { return program.RoomMessages() > 0; });
@@ -149,18 +152,26 @@ int main(int argc, char** argv) {
         QObject::connect(&sample_timer, &QTimer::timeout, [&] {
             samples.push_back(Sample(now(), program, user));
             const MemorySample& s = samples.back();
-            std::printf("%6.0f s  %7.1f MiB  room %5d paragraphs %3d members  privates %d open "
-                        "%d slots  debug %d lines\n",
-                        s.seconds, s.rss_mib, s.room_paragraphs, s.room_members,
-                        s.private_windows, s.private_slots, s.debug_lines);
+            std::printf(
+                "%6.0f s  %7.1f MiB  room %5d paragraphs %3d members  privates %d open "
+                "%d slots  debug %d lines\n",
+                s.seconds, s.rss_mib, s.room_paragraphs, s.room_members, s.private_windows,
+                s.private_slots, s.debug_lines);
             std::fflush(stdout);
         });
         samples.push_back(Sample(0, program, user));
         sample_timer.start(static_cast<int>(settings.sample_seconds * 1000));
         RunEventsUntil(static_cast<int>(settings.seconds * 1000), [] { return false; });
         samples.push_back(Sample(now(), program, user));
+        connected_to_the_end = program.main().Babillon.VekState == kChatState;
     }
 
+    // A program that lost its connection, or fell so far behind that the members had left
+    // before it asked about them, measured something else than a long session.
+    if (!connected_to_the_end) {
+        std::fprintf(stderr, "bench_soak: the program lost its chat connection; no curve\n");
+        return 1;
+    }
     const QString csv = settings.out + "/soak.csv";
     const QString png = settings.out + "/soak.png";
     if (!WriteMemoryCsv(samples, csv) || !WriteMemoryPlot(samples, kReferenceSeconds, png)) {
@@ -171,10 +182,11 @@ int main(int argc, char** argv) {
     const MemorySample& reference = SampleAt(samples, kReferenceSeconds);
     const MemorySample& end = samples.back();
     const double growth = 100.0 * (end.rss_mib - reference.rss_mib) / reference.rss_mib;
-    std::printf("VmRSS %.1f MiB at %.0f s, %.1f MiB at %.0f s: %+.1f %%; peak VmHWM %.1f MiB\n"
-                "curve: %s, %s\n",
-                reference.rss_mib, reference.seconds, end.rss_mib, end.seconds, growth,
-                MemoryMiB("VmHWM"), qPrintable(csv), qPrintable(png));
+    std::printf(
+        "VmRSS %.1f MiB at %.0f s, %.1f MiB at %.0f s: %+.1f %%; peak VmHWM %.1f MiB\n"
+        "curve: %s, %s\n",
+        reference.rss_mib, reference.seconds, end.rss_mib, end.seconds, growth, MemoryMiB("VmHWM"),
+        qPrintable(csv), qPrintable(png));
     if (settings.max_growth >= 0 && growth > settings.max_growth) {
         std::printf("the memory grew by more than %.0f %% after the first minute\n",
                     settings.max_growth);

@@ -40,8 +40,9 @@ Soak::Soak(ChatSide& chat, Clock::time_point now)
       next_private_(now + kSoakPrivateEvery) {
     const std::size_t count = demo::Characters().size();
     for (std::size_t i = 0; i < count; ++i) {
-        characters_.push_back({"", FriendPhase::away,
-                               now + kSoakFriendPhase * static_cast<int>(i) / static_cast<int>(count)});
+        characters_.push_back(
+            {"", FriendPhase::away,
+             now + kSoakFriendPhase * static_cast<int>(i) / static_cast<int>(count)});
     }
     Log("soak: ", kSoakLinesPerSecond, " room lines per second, a cast of ", kCastSize,
         " that changes every ", kSoakTurnover.count(), " ms, private conversations and friends");
@@ -55,8 +56,8 @@ Clock::time_point Soak::Run(Clock::time_point now) {
     SendDuePrivateLines(now);
     SayRoomLines(now);
 
-    const auto next_line = start_ + std::chrono::microseconds((said_ + 1) * 1'000'000 /
-                                                              kSoakLinesPerSecond);
+    const auto next_line =
+        start_ + std::chrono::microseconds((said_ + 1) * 1'000'000 / kSoakLinesPerSecond);
     Clock::time_point next = std::min({next_line, next_turnover_, next_private_});
     for (const PrivateLine& line : private_lines_) next = std::min(next, line.when);
     for (const Character& character : characters_) next = std::min(next, character.next);
@@ -124,9 +125,9 @@ void Soak::OpenPrivates(Clock::time_point now) {
         for (const Member* client : ClientsIn(key)) {
             for (int i = 0; i < kPrivateLines; ++i) {
                 const long long n = static_cast<long long>(arrivals_) + i;
-                const std::string body =
-                    "01" + std::string(Cycle(std::array{"05", "08", "11"}, n)) +
-                    std::string(Cycle(demo::PrivateReplies(), n));
+                const std::string body = "01" +
+                                         std::string(Cycle(std::array{"05", "08", "11"}, n)) +
+                                         std::string(Cycle(demo::PrivateReplies(), n));
                 private_lines_.push_back({from, client->chatid, body, now + i * kPrivateLineGap});
             }
         }
@@ -135,8 +136,9 @@ void Soak::OpenPrivates(Clock::time_point now) {
 }
 
 void Soak::SendDuePrivateLines(Clock::time_point now) {
-    const auto due = std::stable_partition(private_lines_.begin(), private_lines_.end(),
-                                           [now](const PrivateLine& line) { return now < line.when; });
+    const auto due =
+        std::stable_partition(private_lines_.begin(), private_lines_.end(),
+                              [now](const PrivateLine& line) { return now < line.when; });
     for (auto line = due; line != private_lines_.end(); ++line) {
         chat_.SayPrivately(line->from, line->to, line->body);
     }
