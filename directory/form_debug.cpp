@@ -132,6 +132,9 @@ void Tform_debug::Append(const std::string& text, std::uint8_t category) {
     QScrollBar* scroll = list_debug->verticalScrollBar();
     const bool following = scroll->value() >= scroll->maximum();
     list_debug->addItem(FromAnsi(text + "\n" + std::string(CategoryName(category))));
+    if (list_debug->count() > kKeptLines + kKeptLines / 10) {
+        list_debug->model()->removeRows(0, list_debug->count() - kKeptLines);
+    }
     // Keep showing the newest line while the user reads the end of the list; leave the
     // view alone while they read further up.
     if (following) list_debug->scrollToBottom();

@@ -17,6 +17,11 @@ class Tform_debug : public StandardWindow {
   public:
     using LineSender = std::function<void(const std::string& line)>;
 
+    // The console keeps the newest lines: every inbound line leaves one, and a busy room would
+    // otherwise fill the memory in a long session. Once full it holds between kKeptLines and
+    // kKeptLines + kKeptLines / 10 lines: the oldest go a tenth at a time.
+    static constexpr int kKeptLines = 10000;
+
     explicit Tform_debug(WindowContext& context, QWidget* parent = nullptr);
 
     // Adds text + "\n" + category name to list_debug and scrolls by one line.

@@ -18,6 +18,7 @@
 #include "server/network.h"
 #include "server/options.h"
 #include "server/rooms.h"
+#include "server/soak.h"
 #include "server/web_sessions.h"
 
 namespace {
@@ -94,6 +95,11 @@ int main(int argc, char** argv) {
         demo.emplace(chat);
         demo->Start(Clock::now());
     }
+    std::optional<Soak> soak;
+    if (options->soak) {
+        if (!friends) friends.emplace(chat);
+        soak.emplace(chat, Clock::now());
+    }
     std::optional<Flood> flood;
     if (options->flood > 0) {
         flood.emplace(chat, options->flood, Seconds(options->flood_seconds), Clock::now());
@@ -109,6 +115,7 @@ int main(int argc, char** argv) {
         Clock::time_point next = chat.NextDeadline();
         if (demo) next = std::min(next, demo->Run(now));
         if (flood) next = std::min(next, flood->Run(now));
+        if (soak) next = std::min(next, soak->Run(now));
         return next;
     };
     const auto check_now = [&](Clock::time_point now) {

@@ -29,6 +29,11 @@ Options:
                         "Salon Foule" (Salon#Foule#0), with nicknames with accents, ages,
                         towns, men, women and members of unsaid sex, one in seven busy;
                         for measuring the client when it enters a big room
+  --soak                a long, busy session in every room that holds a client: 200 room
+                        lines per second with emoticons and effects, members coming and going
+                        all the time, members opening private conversations with the client,
+                        friends arriving, changing their status and leaving; for watching the
+                        client's memory over a long run. Not meant together with --demo.
   --exit-with-stdin     end when standard input closes (used by the tests)
   --help                this text
 
@@ -68,6 +73,10 @@ std::optional<Options> ParseOptions(int argc, char** argv, std::string& error) {
         }
         if (name == "--demo") {
             options.demo = true;
+            continue;
+        }
+        if (name == "--soak") {
+            options.soak = true;
             continue;
         }
         if (name == "--exit-with-stdin") {

@@ -16,6 +16,7 @@ struct Options {
     int flood = 0;             // room lines per second to every room with a client; 0: none
     double flood_seconds = 0;  // 0: the flood never ends
     int crowd = 0;             // silent simulated members in the crowd room; 0: none
+    bool soak = false;
     bool exit_with_stdin = false;
 };
 

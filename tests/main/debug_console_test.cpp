@@ -84,6 +84,26 @@ TEST_F(DebugConsoleTest, TheLastLineStaysInViewWhileFollowing) {
     EXPECT_TRUE(form.list_debug->viewport()->rect().intersects(last));
 }
 
+TEST_F(DebugConsoleTest, OnlyTheNewestLinesAreKept) {
+    constexpr int kept = Tform_debug::kKeptLines;
+    int appended = 0;
+    const auto append_until = [&](int total) {
+        for (; appended < total; ++appended) form.Append("ligne " + std::to_string(appended), 4);
+    };
+    // Full but within the tenth: nothing goes yet.
+    append_until(kept + kept / 10);
+    EXPECT_EQ(form.list_debug->count(), kept + kept / 10);
+    // One more: the oldest tenth goes at once, and the list still follows its end.
+    append_until(kept + kept / 10 + 1);
+    QApplication::processEvents();
+    ASSERT_EQ(form.list_debug->count(), kept);
+    EXPECT_EQ(form.list_debug->item(0)->text(), "ligne " + QString::number(appended - kept) + "\nchat");
+    QListWidgetItem* newest = form.list_debug->item(kept - 1);
+    EXPECT_EQ(newest->text(), "ligne " + QString::number(appended - 1) + "\nchat");
+    EXPECT_TRUE(form.list_debug->viewport()->rect().intersects(
+        form.list_debug->visualItemRect(newest)));
+}
+
 TEST_F(DebugConsoleTest, SendingIsOffUntilTheChatConnectionIsUp) {
     EXPECT_FALSE(form.text_debug->isEnabled());
     EXPECT_FALSE(form.btn_envoyer->isEnabled());

@@ -1,0 +1,104 @@
+#include "memory_curve.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+#include <algorithm>
+
+namespace {
+
+constexpr int kWidth = 900;
+constexpr int kHeight = 450;
+constexpr int kLeft = 70;
+constexpr int kRight = 20;
+constexpr int kTop = 40;
+constexpr int kBottom = 50;
+constexpr int kTicks = 5;
+
+}  // namespace
+
+const MemorySample& SampleAt(const std::vector<MemorySample>& samples, double seconds) {
+    const auto found =
+        std::find_if(samples.begin(), samples.end(),
+                     [seconds](const MemorySample& s) { return s.seconds >= seconds; });
+    return found == samples.end() ? samples.back() : *found;
+}
+
+bool WriteMemoryCsv(const std::vector<MemorySample>& samples, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return false;
+    QTextStream out(&file);
+    out << "seconds,rss_mib,room_paragraphs,room_members,private_windows,private_slots,"
+           "debug_lines\n";
+    for (const MemorySample& s : samples) {
+        out << QString::number(s.seconds, 'f', 1) << ',' << QString::number(s.rss_mib, 'f', 2)
+            << ',' << s.room_paragraphs << ',' << s.room_members << ',' << s.private_windows << ','
+            << s.private_slots << ',' << s.debug_lines << '\n';
+    }
+    return out.status() == QTextStream::Ok && file.flush();
+}
+
+bool WriteMemoryPlot(const std::vector<MemorySample>& samples, double reference_seconds,
+                     const QString& path) {
+    if (samples.empty()) return false;
+    double top_mib = 0;
+    for (const MemorySample& s : samples) top_mib = std::max(top_mib, s.rss_mib);
+    top_mib = std::max(1.0, top_mib * 1.1);
+    const double end_seconds = std::max(1.0, samples.back().seconds);
+
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF plot(kLeft, kTop, kWidth - kLeft - kRight, kHeight - kTop - kBottom);
+    const auto at = [&](double seconds, double mib) {
+        return QPointF(plot.left() + plot.width() * seconds / end_seconds,
+                       plot.bottom() - plot.height() * mib / top_mib);
+    };
+
+    painter.setPen(QColor(220, 220, 220));
+    for (int i = 0; i <= kTicks; ++i) {
+        const double mib = top_mib * i / kTicks;
+        const double seconds = end_seconds * i / kTicks;
+        painter.drawLine(at(0, mib), at(end_seconds, mib));
+        painter.drawLine(at(seconds, 0), at(seconds, top_mib));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, at(0, mib).y() - 8, kLeft - 6, 16),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(mib, 'f', 0));
+        painter.drawText(QRectF(at(seconds, 0).x() - 30, plot.bottom() + 4, 60, 16),
+                         Qt::AlignCenter, QString::number(seconds, 'f', 0));
+        painter.setPen(QColor(220, 220, 220));
+    }
+    painter.setPen(Qt::black);
+    painter.drawRect(plot);
+    painter.drawText(QRectF(plot.left(), kHeight - 24, plot.width(), 20), Qt::AlignCenter,
+                     "secondes");
+    painter.save();
+    painter.translate(14, plot.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-60, -10, 120, 20), Qt::AlignCenter, "VmRSS (Mio)");
+    painter.restore();
+
+    const MemorySample& reference = SampleAt(samples, reference_seconds);
+    painter.setPen(QPen(QColor(200, 120, 0), 1, Qt::DashLine));
+    painter.drawLine(at(reference.seconds, 0), at(reference.seconds, top_mib));
+
+    QPolygonF curve;
+    for (const MemorySample& s : samples) curve << at(s.seconds, s.rss_mib);
+    painter.setPen(QPen(QColor(30, 80, 200), 2));
+    painter.drawPolyline(curve);
+
+    const double growth = 100.0 * (samples.back().rss_mib - reference.rss_mib) / reference.rss_mib;
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(0, 8, kWidth, 24), Qt::AlignCenter,
+                     QString("Tamaris sous babillon-server --soak : %1 Mio à %2 s, %3 Mio à la "
+                             "fin (%4 %5 %)")
+                         .arg(reference.rss_mib, 0, 'f', 1)
+                         .arg(reference.seconds, 0, 'f', 0)
+                         .arg(samples.back().rss_mib, 0, 'f', 1)
+                         .arg(growth >= 0 ? "+" : "")
+                         .arg(growth, 0, 'f', 1));
+    painter.end();
+    return image.save(path, "PNG");
+}
