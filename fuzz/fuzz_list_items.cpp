@@ -29,7 +29,7 @@ std::size_t LineCount(std::string_view item) {
     return static_cast<std::size_t>(std::count(item.begin(), item.end(), '\n'));
 }
 
-// The builder's collation when the system has none (the fuzzer runs in the "C" locale).
+// Entries are lower-cased before they are collated, as the builder does.
 QString Collated(std::string_view entry) {
     return FromAnsi(std::string(entry)).toLower();
 }
@@ -57,6 +57,7 @@ void CheckMembers(const MemberListing& listing, const MemberTable& table) {
 // collate alike (they may differ only in characters that the collation ignores) may stand in
 // either order.
 void CheckRebuiltOrder(const MemberListing& rebuilt, const MemberTable& table) {
+    // The builder's collation where the system has none: the fuzzer runs in the "C" locale.
     static const QCollator collator = [] {
         QCollator french(QLocale(QLocale::French, QLocale::France));
         french.setCaseSensitivity(Qt::CaseInsensitive);
