@@ -69,12 +69,14 @@ bool AddFavouriteRoom(const std::string& path, const std::string& name, std::str
 bool DeleteFavouriteRoom(const std::string& path, const std::string& name, std::string* error) {
     platform::IniFile ini(path);
     if (!ini.Readable()) return Fail(error, Unreadable(path));
-    const std::vector<std::string> keys = ini.SectionKeys(kSection);
+    // Keys are deleted as the file spells them: the INI form trims fewer blanks around a name
+    // than the list does, and a name with a control character before it would stay.
     const std::string wanted = platform::LowerAscii(platform::TrimBlanks(name));
-    const auto copies = std::count_if(keys.begin(), keys.end(), [&](const std::string& key) {
-        return platform::LowerAscii(key) == wanted;
-    });
-    if (copies == 0) return true;
-    for (auto i = copies; i > 0; --i) ini.DeleteKey(kSection, name);
-    return Save(ini, error);
+    bool deleted = false;
+    for (const std::string& key : ini.SectionKeys(kSection)) {
+        if (platform::LowerAscii(platform::TrimBlanks(key)) != wanted) continue;
+        ini.DeleteKey(kSection, key);
+        deleted = true;
+    }
+    return !deleted || Save(ini, error);
 }

@@ -33,6 +33,20 @@ TEST(FavouriteRooms, AddedNamesReadBackSortedWithoutRegardToCaseAndDeleteOneByOn
     EXPECT_EQ(Load(path), (std::vector<std::string>{"bretagne", "Caf\xE9#des#Amis#0", "zorro"}));
 }
 
+// Names with a control character around them, typed or left in the file by hand, are deleted
+// like the others.
+TEST(FavouriteRooms, NamesWithControlCharactersAroundThemAreDeleted) {
+    TempDataDir dir;
+    dir.Write("salons.vek", "[Salons]\r\n\x02Lyon=null\r\nParis\x01=null\r\n");
+    const std::string path = FavouriteRoomsPath();
+    std::string error;
+    ASSERT_TRUE(AddFavouriteRoom(path, "\x02Nice", &error)) << error;
+    for (const char* name : {"\x02Nice", "\x02Lyon", "paris\x01"}) {
+        ASSERT_TRUE(DeleteFavouriteRoom(path, name, &error)) << error;
+    }
+    EXPECT_TRUE(Load(path).empty());
+}
+
 TEST(FavouriteRooms, FileWrittenOnWindowsReads) {
     TempDataDir dir;
     dir.Write("salons.vek", "[SALONS]\r\nParis#0=null\r\n; vieux\r\nAccueil = null\r\n");

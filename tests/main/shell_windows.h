@@ -59,6 +59,7 @@ class ShellWindows : public ChatWindows {
         return slot;
     }
     void ClosePrivateWindow(int slot) { privates_.at(slot).reset(); }
+    void ClosePrivateWindows() { privates_.clear(); }
     int PrivateSlotCount() const { return static_cast<int>(privates_.size()); }
 
     void OpenStandardWindows() override {
