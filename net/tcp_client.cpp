@@ -26,7 +26,7 @@ namespace {
 // A host that does not answer (or a proxy that never finishes its handshake) gives up after
 // this long; reads on an open connection have no time limit.
 constexpr std::chrono::seconds kConnectTimeout{15};
-constexpr std::size_t kReadChunk = 16 * 1024;
+constexpr std::size_t kReadChunk = 64 * 1024;
 // A peer that stops reading must not hold the main thread in a write for ever.
 constexpr std::chrono::milliseconds kWriteTimeout{60'000};
 
@@ -322,6 +322,11 @@ std::optional<std::string> Connection::ReadLn(std::size_t max_line, bool* droppe
             return line;
         }
     }
+}
+
+bool Connection::HasBufferedLine() const {
+    const State& s = *state_;
+    return std::memchr(s.buffer.data() + s.begin, '\n', s.end - s.begin) != nullptr;
 }
 
 std::shared_ptr<Connection> ConnectTcp(const std::string& host, int port,
