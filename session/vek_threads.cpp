@@ -38,8 +38,7 @@ bool TVekChatThread::Step() {
         }
         return false;
     }
-    return HandToOwner([this](TBabillon& owner) {
-               owner.DeliverChatLines(connection_.get(), batch_);
-           }) &&
+    return HandToOwner(
+               [this](TBabillon& owner) { owner.DeliverChatLines(connection_.get(), batch_); }) &&
            !Terminated();
 }
