@@ -26,7 +26,9 @@ namespace {
 // A host that does not answer (or a proxy that never finishes its handshake) gives up after
 // this long; reads on an open connection have no time limit.
 constexpr std::chrono::seconds kConnectTimeout{15};
-constexpr std::size_t kReadChunk = 16 * 1024;
+// The chat reader hands the main thread every line read ahead at once: the more one read
+// takes, the fewer hand-offs a burst costs.
+constexpr std::size_t kReadChunk = 64 * 1024;
 // A peer that stops reading must not hold the main thread in a write for ever.
 constexpr std::chrono::milliseconds kWriteTimeout{60'000};
 
@@ -324,6 +326,11 @@ std::optional<std::string> Connection::ReadLn(std::size_t max_line, bool* droppe
         line.append(start, size);
         if (lf != nullptr) return line;
     }
+}
+
+bool Connection::HasBufferedLine() const {
+    const State& s = *state_;
+    return std::memchr(s.buffer.data() + s.begin, '\n', s.end - s.begin) != nullptr;
 }
 
 std::shared_ptr<Connection> ConnectTcp(const std::string& host, int port,

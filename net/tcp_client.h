@@ -49,6 +49,9 @@ class Connection {
     // the rest of it up to its LF and drop it, holding no more than max_line bytes at any
     // time. dropped may be null.
     std::optional<std::string> ReadLn(std::size_t max_line, bool* dropped);
+    // True when a whole line has already been read ahead, so that ReadLn returns it without
+    // waiting for the peer. For the reading thread only, like ReadLn.
+    bool HasBufferedLine() const;
     // Writes all bytes; throws SocketError on failure. A peer that takes nothing for the write
     // time-out fails the write instead of holding the writer forever. Part of a line may have
     // gone by then, so after a failed write every later one fails too.

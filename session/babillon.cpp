@@ -326,21 +326,26 @@ void TBabillon::DeliverHttpAnswer(const net::Connection* from, const std::string
     HandleHttpResponse(answer);
 }
 
-void TBabillon::DeliverChatLine(const net::Connection* from, const std::string& line) {
-    if (impl_->connection.get() != from) return;
-    HandleChatLine(line);
-}
-
-void TBabillon::ChatLineDropped(const net::Connection* from, std::size_t limit) {
-    if (impl_->connection.get() != from) return;
-    Debug(
-        "Ligne trop longue ignor\xE9"
-        "e (plus de " +
-            std::to_string(limit) + " octets)",
-        2);
-    if (OnChatWarning) {
-        OnChatWarning("Le serveur de Chat a envoy\xE9 une ligne trop longue ; elle est ignor\xE9"
-                      "e.");
+void TBabillon::DeliverChatLines(const net::Connection* from,
+                                 const std::vector<TChatReadLine>& lines) {
+    // Held apart from the session, so that it can be asked after a handler destroyed it.
+    const std::weak_ptr<const int> alive = impl_->alive;
+    for (const TChatReadLine& line : lines) {
+        if (alive.expired() || impl_->connection.get() != from) return;
+        if (line.dropped) {
+            Debug(
+                "Ligne trop longue ignor\xE9"
+                "e (plus de " +
+                    std::to_string(kChatLineLimit) + " octets)",
+                2);
+            if (OnChatWarning) {
+                OnChatWarning(
+                    "Le serveur de Chat a envoy\xE9 une ligne trop longue ; elle est ignor\xE9"
+                    "e.");
+            }
+        } else {
+            HandleChatLine(line.text);
+        }
     }
 }
 

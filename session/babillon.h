@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -13,6 +12,7 @@
 
 class TVekReadThread;
 class TVekChatThread;
+struct TChatReadLine;
 
 // The session component: four HTTP exchanges with the identification server, then one
 // long-lived line connection to the chat server. Every event is raised on the main thread;
@@ -104,8 +104,9 @@ private:
     friend class TVekReadThread;
     friend class TVekChatThread;
     void DeliverHttpAnswer(const net::Connection* from, const std::string& answer);
-    void DeliverChatLine(const net::Connection* from, const std::string& line);
-    void ChatLineDropped(const net::Connection* from, std::size_t limit);
+    // Raises the events of a batch of lines in order, and drops the rest of it as soon as a
+    // handler has disconnected, connected again or destroyed the session.
+    void DeliverChatLines(const net::Connection* from, const std::vector<TChatReadLine>& lines);
     void ChatClosedByServer(const net::Connection* from);
 
     void OpenConnection(const std::string& host, int port, const net::ProxySettings& proxy);

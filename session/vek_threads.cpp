@@ -24,23 +24,21 @@ bool TVekReadThread::Step() {
 }
 
 bool TVekChatThread::Step() {
-    bool dropped = false;
-    std::optional<std::string> line = connection_->ReadLn(kChatLineLimit, &dropped);
-    if (!line) {
+    batch_.clear();
+    for (;;) {
+        bool dropped = false;
+        std::optional<std::string> line = connection_->ReadLn(kChatLineLimit, &dropped);
+        if (!line) break;
+        if (dropped || !line->empty()) batch_.push_back({std::move(*line), dropped});
+        if (!batch_.empty() && !connection_->HasBufferedLine()) break;
+    }
+    if (batch_.empty()) {
         if (!Terminated() && !connection_->ClosedLocally()) {
             HandToOwner([this](TBabillon& owner) { owner.ChatClosedByServer(connection_.get()); });
         }
         return false;
     }
-    if (dropped) {
-        return HandToOwner([this](TBabillon& owner) {
-                   owner.ChatLineDropped(connection_.get(), kChatLineLimit);
-               }) &&
-               !Terminated();
-    }
-    if (line->empty()) return !Terminated();
-    text_ = std::move(*line);
     return HandToOwner(
-               [this](TBabillon& owner) { owner.DeliverChatLine(connection_.get(), text_); }) &&
+               [this](TBabillon& owner) { owner.DeliverChatLines(connection_.get(), batch_); }) &&
            !Terminated();
 }

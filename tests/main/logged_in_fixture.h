@@ -47,9 +47,12 @@ class LoggedInTest : public MainWindowTest {
         dialog->text_salon->setText(kRoom);
         dialog->text_pass->setText("test");
         QTest::keyClick(dialog->text_pass, Qt::Key_Return);
+        // The room window opens at the welcome, before the room is entered: the room name
+        // tells that the entry (which follows the room list) has come, and the flag that its
+        // member list has.
         ASSERT_TRUE(WaitUntil([&] {
             return main().RoomWindow() != nullptr && !main().Babillon.ServerId.str().empty() &&
-                   !main().State().WaitingForMembers;
+                   !main().State().RoomCounts.room.empty() && !main().State().WaitingForMembers;
         }));
     }
 

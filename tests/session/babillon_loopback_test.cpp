@@ -343,7 +343,7 @@ TEST(BabillonChat, AChatServerThatClosesEndsTheConnectionButNotTheState) {
     // Connecting again goes straight back to the chat server with the same identifier.
     rig.recorder.events.clear();
     rig.session.Connect();
-    ASSERT_TRUE(Pump([&] { return rig.recorder.lines.size() == 3; }));
+    ASSERT_TRUE(Pump([&] { return rig.recorder.lines.size() >= 3; }));
     EXPECT_EQ(rig.recorder.events.at(1),
               "0|Connexion au serveur de Chat [127.0.0.1:" + std::to_string(rig.chat.port()) + "]");
     EXPECT_EQ(rig.recorder.lines[2].code, "100");
@@ -364,13 +364,14 @@ TEST(BabillonChat, DisconnectingWhileALineWaitsForTheMainThread) {
     LoginRig rig(EndlessChat::Serve);
     ASSERT_TRUE(rig.ReachChat());
     ASSERT_TRUE(Pump([&] { return rig.recorder.lines.size() > 50; }));
-    // The reader is now blocked in its hand-off with the next line.
+    // The reader is now blocked in its hand-off with the next lines.
+    const std::size_t last = rig.recorder.lines.size() + 10;
     rig.recorder.on_line = [&](const std::string&, const std::vector<std::string>&) {
-        if (rig.recorder.lines.size() == 60) rig.session.Disconnect();
+        if (rig.recorder.lines.size() == last) rig.session.Disconnect();
     };
     ASSERT_TRUE(Pump([&] { return !rig.session.Connected(); }));
     const std::size_t seen = rig.recorder.lines.size();
-    EXPECT_EQ(seen, 60u);
+    EXPECT_EQ(seen, last);
     TestMainThread().RunUntil([] { return false; }, std::chrono::milliseconds(100));
     EXPECT_EQ(rig.recorder.lines.size(), seen);
     EXPECT_EQ(rig.recorder.events.back(), "disconnect");
