@@ -18,11 +18,30 @@ constexpr int kTicks = 5;
 
 }  // namespace
 
-const MemorySample& SampleAt(const std::vector<MemorySample>& samples, double seconds) {
-    const auto found =
-        std::find_if(samples.begin(), samples.end(),
-                     [seconds](const MemorySample& s) { return s.seconds >= seconds; });
-    return found == samples.end() ? samples.back() : *found;
+namespace {
+
+constexpr double kWindowSeconds = 60;
+
+double PeakMiB(const std::vector<MemorySample>& samples, double from, double to) {
+    double peak = 0;
+    for (const MemorySample& s : samples) {
+        if (s.seconds >= from && s.seconds <= to) peak = std::max(peak, s.rss_mib);
+    }
+    return peak;
+}
+
+}  // namespace
+
+MemoryGrowth GrowthAfter(const std::vector<MemorySample>& samples, double reference_seconds) {
+    MemoryGrowth growth;
+    if (samples.empty()) return growth;
+    const double end = samples.back().seconds;
+    growth.reference_mib = PeakMiB(samples, reference_seconds, reference_seconds + kWindowSeconds);
+    growth.end_mib = PeakMiB(samples, end - kWindowSeconds, end);
+    if (growth.reference_mib > 0) {
+        growth.percent = 100.0 * (growth.end_mib - growth.reference_mib) / growth.reference_mib;
+    }
+    return growth;
 }
 
 bool WriteMemoryCsv(const std::vector<MemorySample>& samples, const QString& path) {
@@ -80,25 +99,24 @@ bool WriteMemoryPlot(const std::vector<MemorySample>& samples, double reference_
     painter.drawText(QRectF(-60, -10, 120, 20), Qt::AlignCenter, "VmRSS (Mio)");
     painter.restore();
 
-    const MemorySample& reference = SampleAt(samples, reference_seconds);
     painter.setPen(QPen(QColor(200, 120, 0), 1, Qt::DashLine));
-    painter.drawLine(at(reference.seconds, 0), at(reference.seconds, top_mib));
+    painter.drawLine(at(reference_seconds, 0), at(reference_seconds, top_mib));
 
     QPolygonF curve;
     for (const MemorySample& s : samples) curve << at(s.seconds, s.rss_mib);
     painter.setPen(QPen(QColor(30, 80, 200), 2));
     painter.drawPolyline(curve);
 
-    const double growth = 100.0 * (samples.back().rss_mib - reference.rss_mib) / reference.rss_mib;
+    const MemoryGrowth growth = GrowthAfter(samples, reference_seconds);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(0, 8, kWidth, 24), Qt::AlignCenter,
-                     QString("Tamaris sous babillon-server --soak : %1 Mio à %2 s, %3 Mio à la "
-                             "fin (%4 %5 %)")
-                         .arg(reference.rss_mib, 0, 'f', 1)
-                         .arg(reference.seconds, 0, 'f', 0)
-                         .arg(samples.back().rss_mib, 0, 'f', 1)
-                         .arg(growth >= 0 ? "+" : "")
-                         .arg(growth, 0, 'f', 1));
+                     QString("Tamaris sous babillon-server --soak : %1 Mio après %2 s, %3 Mio à "
+                             "la fin (%4%5 %)")
+                         .arg(growth.reference_mib, 0, 'f', 1)
+                         .arg(reference_seconds, 0, 'f', 0)
+                         .arg(growth.end_mib, 0, 'f', 1)
+                         .arg(growth.percent >= 0 ? "+" : "")
+                         .arg(growth.percent, 0, 'f', 1));
     painter.end();
     return image.save(path, "PNG");
 }

@@ -14,8 +14,17 @@ struct MemorySample {
     int debug_lines = 0;
 };
 
-// The sample taken at or just after `seconds`; the last one when the run was shorter.
-const MemorySample& SampleAt(const std::vector<MemorySample>& samples, double seconds);
+// The memory after the first minute against the memory at the end. The conversation views
+// and the debug console drop their oldest tenth at a time, so the memory is a saw tooth of a
+// few seconds: each side is the highest sample of its minute (the minute after
+// `reference_seconds`, and the last minute), the tops of the teeth, whatever the phase of the
+// samples.
+struct MemoryGrowth {
+    double reference_mib = 0;
+    double end_mib = 0;
+    double percent = 0;
+};
+MemoryGrowth GrowthAfter(const std::vector<MemorySample>& samples, double reference_seconds);
 
 // One line per sample under a header line; false when the file cannot be written.
 bool WriteMemoryCsv(const std::vector<MemorySample>& samples, const QString& path);

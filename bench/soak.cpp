@@ -3,9 +3,9 @@
 // talk, come and go, open private conversations and the friends arrive and leave. As a user
 // would, it answers each private conversation once and closes its window a while later.
 //
-// Writes soak.csv and soak.png into the output directory and prints the memory at the end of
-// the first minute, at the end, and the growth between them. With --max-growth it fails (exit
-// status 1) when the growth is larger.
+// Writes soak.csv and soak.png into the output directory and prints the memory in the minute
+// after the first one, in the last minute, and the growth between them (see GrowthAfter).
+// With --max-growth it fails (exit status 1) when the growth is larger.
 //
 //   bench_soak [--seconds 600] [--sample-seconds 5] [--out DIR] [--max-growth PERCENT]
 
@@ -179,15 +179,13 @@ int main(int argc, char** argv) {
                      qPrintable(png));
         return 1;
     }
-    const MemorySample& reference = SampleAt(samples, kReferenceSeconds);
-    const MemorySample& end = samples.back();
-    const double growth = 100.0 * (end.rss_mib - reference.rss_mib) / reference.rss_mib;
+    const MemoryGrowth growth = GrowthAfter(samples, kReferenceSeconds);
     std::printf(
-        "VmRSS %.1f MiB at %.0f s, %.1f MiB at %.0f s: %+.1f %%; peak VmHWM %.1f MiB\n"
-        "curve: %s, %s\n",
-        reference.rss_mib, reference.seconds, end.rss_mib, end.seconds, growth, MemoryMiB("VmHWM"),
+        "VmRSS %.1f MiB in the minute after %.0f s, %.1f MiB in the last minute (highest samples):"
+        " %+.1f %%; peak VmHWM %.1f MiB\ncurve: %s, %s\n",
+        growth.reference_mib, kReferenceSeconds, growth.end_mib, growth.percent, MemoryMiB("VmHWM"),
         qPrintable(csv), qPrintable(png));
-    if (settings.max_growth >= 0 && growth > settings.max_growth) {
+    if (settings.max_growth >= 0 && growth.percent > settings.max_growth) {
         std::printf("the memory grew by more than %.0f %% after the first minute\n",
                     settings.max_growth);
         return 1;

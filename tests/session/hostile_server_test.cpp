@@ -67,11 +67,18 @@ TEST(HostileChatServer, OneHundredMegabytesWithoutLineFeedKeepMemoryBounded) {
     EXPECT_LT(chunks_sent.load(), kChunks / 2);
     EXPECT_NE(rig.warnings[0].find("trop longue"), std::string::npos);
     ASSERT_TRUE(Pump([&] { return rig.recorder.HasLine("70"); }, std::chrono::seconds(120)));
-    EXPECT_EQ(rig.recorder.lines.back().params, (std::vector<std::string>{"id", "", "bob", "0101fin"}));
+    EXPECT_EQ(rig.recorder.lines.back().params,
+              (std::vector<std::string>{"id", "", "bob", "0101fin"}));
     EXPECT_EQ(rig.warnings.size(), 1u);
     EXPECT_TRUE(rig.session.Connected());
-    // A few line buffers at most, not the hundred megabytes sent.
-    EXPECT_LT(PeakResidentBytes() - peak_before, 8 * kChatLineLimit);
+    // A few line buffers at most, not the hundred megabytes sent. AddressSanitizer holds freed
+    // buffers in quarantine for a while, so its builds get more room.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    constexpr std::size_t kLineBuffers = 32;
+#else
+    constexpr std::size_t kLineBuffers = 8;
+#endif
+    EXPECT_LT(PeakResidentBytes() - peak_before, kLineBuffers * kChatLineLimit);
 }
 
 TEST(HostileChatServer, AServerThatStallsCanBeLeftAndTheSessionLogsInAgain) {
