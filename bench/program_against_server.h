@@ -23,6 +23,7 @@
 #include "platform/exe_dir.h"
 #include "program/program_state.h"
 #include "support/babillon_server.h"
+#include "support/server_config.h"
 #include "widgets/babi_rich_view.h"
 
 // VmHWM or VmRSS of this process, in MiB.
@@ -47,14 +48,7 @@ class ProgramAgainstServer {
   public:
     ProgramAgainstServer(std::vector<std::string> server_args, const char* room)
         : server_(std::move(server_args)) {
-        QFile config(data_dir_.filePath("config.vek"));
-        config.open(QIODevice::WriteOnly);
-        config.write(QString("[Connexion]\r\nAdrID=127.0.0.1\r\nPortID=%1\r\nAdrChat=127.0.0.1\r\n"
-                             "PortChat=%2\r\n")
-                         .arg(server_.http_port())
-                         .arg(server_.chat_port())
-                         .toLatin1());
-        config.close();
+        WriteServerConfig(data_dir_.path(), server_.http_port(), server_.chat_port());
         platform::SetExeDirOverride(data_dir_.path().toStdString());
         net::InstallMainThread(&main_thread_);
         main_ = std::make_unique<Tform_main>(program_, MainWindowOptions{false});

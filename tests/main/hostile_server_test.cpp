@@ -13,6 +13,7 @@
 #include "main/qt_main_thread.h"
 #include "session/raw_listener.h"
 #include "support/babillon_server.h"
+#include "support/server_config.h"
 #include "widgets/babi_rich_view.h"
 
 namespace {
@@ -26,14 +27,7 @@ class HostileServerTest : public MainWindowTest {
     void SetUp() override {
         TestApplication();
         net::InstallMainThread(&main_thread_);
-        QFile config(data_dir_.filePath("config.vek"));
-        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-        config.write(QString("[Connexion]\r\nAdrID=127.0.0.1\r\nPortID=%1\r\nAdrChat=127.0.0.1\r\n"
-                             "PortChat=%2\r\n")
-                         .arg(server_.http_port())
-                         .arg(chat_.port())
-                         .toLatin1());
-        config.close();
+        ASSERT_TRUE(WriteServerConfig(data_dir_.path(), server_.http_port(), chat_.port()));
         MainWindowTest::SetUp();
     }
 

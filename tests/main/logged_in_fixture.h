@@ -11,6 +11,7 @@
 #include "main/main_window_fixture.h"
 #include "main/qt_main_thread.h"
 #include "server/participant.h"
+#include "support/server_config.h"
 
 inline constexpr char kRoom[] = "Salon#Ami";
 
@@ -19,14 +20,7 @@ class LoggedInTest : public MainWindowTest {
     void SetUp() override {
         TestApplication();
         net::InstallMainThread(&main_thread_);
-        QFile config(data_dir_.filePath("config.vek"));
-        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-        config.write(QString("[Connexion]\r\nAdrID=127.0.0.1\r\nPortID=%1\r\nAdrChat=127.0.0.1\r\n"
-                             "PortChat=%2\r\n")
-                         .arg(server_.http_port())
-                         .arg(server_.chat_port())
-                         .toLatin1());
-        config.close();
+        ASSERT_TRUE(WriteServerConfig(data_dir_.path(), server_.http_port(), server_.chat_port()));
         MainWindowTest::SetUp();
         LogIn();
         bea_ = Enter(server_, "Bea", kRoom);

@@ -11,6 +11,7 @@
 #include "main/main_window_fixture.h"
 #include "main/qt_main_thread.h"
 #include "support/babillon_server.h"
+#include "support/server_config.h"
 #include "widgets/babi_rich_view.h"
 
 namespace {
@@ -29,14 +30,8 @@ class PasswordTest : public MainWindowTest {
         accounts.close();
         server_ = std::make_unique<BabillonServer>(std::vector<std::string>{
             "--accounts", accounts_dir_.filePath("accounts").toStdString()});
-        QFile config(data_dir_.filePath("config.vek"));
-        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-        config.write(QString("[Connexion]\r\nAdrID=127.0.0.1\r\nPortID=%1\r\nAdrChat=127.0.0.1\r\n"
-                             "PortChat=%2\r\n")
-                         .arg(server_->http_port())
-                         .arg(server_->chat_port())
-                         .toLatin1());
-        config.close();
+        ASSERT_TRUE(
+            WriteServerConfig(data_dir_.path(), server_->http_port(), server_->chat_port()));
         MainWindowTest::SetUp();
     }
 
@@ -78,7 +73,8 @@ TEST_F(PasswordTest, NoFileAndNoTraceHoldsThePassword) {
     window_.reset();
 
     int files = 0;
-    for (QDirIterator it(data_dir_.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    for (QDirIterator it(data_dir_.path(), QDir::Files | QDir::Hidden,
+                         QDirIterator::Subdirectories);
          it.hasNext();) {
         QFile file(it.next());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));

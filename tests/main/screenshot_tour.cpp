@@ -41,6 +41,7 @@
 #include "program/program_state.h"
 #include "session/command_codes.h"
 #include "support/babillon_server.h"
+#include "support/server_config.h"
 #include "widgets/babi_list_box.h"
 #include "widgets/babi_rich_view.h"
 #include "widgets/mdi_tab.h"
@@ -201,14 +202,7 @@ int main(int argc, char* argv[]) {
     BabillonServer server({"--demo", "--crowd", "40"});
 
     QTemporaryDir data;
-    QFile config(data.filePath("config.vek"));
-    if (!config.open(QIODevice::WriteOnly)) return 1;
-    config.write(QString("[Connexion]\r\nAdrID=127.0.0.1\r\nPortID=%1\r\nAdrChat=127.0.0.1\r\n"
-                         "PortChat=%2\r\n")
-                     .arg(server.http_port())
-                     .arg(server.chat_port())
-                     .toLatin1());
-    config.close();
+    if (!WriteServerConfig(data.path(), server.http_port(), server.chat_port())) return 1;
     platform::SetExeDirOverride(data.path().toStdString());
 
     ProgramState state;

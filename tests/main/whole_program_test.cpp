@@ -13,6 +13,7 @@
 #include "main/main_window_fixture.h"
 #include "main/qt_main_thread.h"
 #include "support/babillon_server.h"
+#include "support/server_config.h"
 
 namespace {
 
@@ -23,14 +24,8 @@ class WholeProgramTest : public MainWindowTest {
         net::InstallMainThread(&main_thread_);
         ASSERT_TRUE(data_dir_.isValid());
         // The settings file as the configuration dialog writes it, pointing at the server.
-        QFile config(data_dir_.filePath("config.vek"));
-        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-        config.write(QString("[Connexion]\r\nAdrID=127.0.0.1\r\nPortID=%1\r\nAdrChat=127.0.0.1\r\n"
-                             "PortChat=%2\r\n[EasyPhrases]\r\nF5=Bonjour\r\n")
-                         .arg(server_.http_port())
-                         .arg(server_.chat_port())
-                         .toLatin1());
-        config.close();
+        ASSERT_TRUE(WriteServerConfig(data_dir_.path(), server_.http_port(), server_.chat_port(),
+                                      "[EasyPhrases]\r\nF5=Bonjour\r\n"));
         MainWindowTest::SetUp();
     }
 
