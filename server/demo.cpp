@@ -55,12 +55,7 @@ Clock::time_point Demo::Run(Clock::time_point now) {
 
 void Demo::Arrive(Bot& bot, Clock::time_point now) {
     const demo::Character& who = *bot.character;
-    Profile profile;
-    profile.alias = who.alias;
-    profile.age = who.age;
-    profile.town = who.town;
-    profile.sex = who.sex;
-    bot.chatid = chat_.AddSimulated(profile);
+    bot.chatid = chat_.AddSimulated(demo::ProfileOf(who));
     chat_.Join(bot.chatid, who.room, "0");
     bot.next = now + Seconds(3, 15);
     // Back with a new chat id: whatever mode and ignore list it had went with the old one.

@@ -102,4 +102,13 @@ std::span<const std::string_view> FloodPhrases() {
     return kLines;
 }
 
+Profile ProfileOf(const Character& who) {
+    Profile profile;
+    profile.alias = who.alias;
+    profile.age = who.age;
+    profile.town = who.town;
+    profile.sex = who.sex;
+    return profile;
+}
+
 }  // namespace babillon::demo

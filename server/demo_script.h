@@ -20,6 +20,8 @@ struct Character {
 };
 
 std::span<const Character> Characters();
+// The character's profile, as it arrives in the chat.
+Profile ProfileOf(const Character& who);
 // Room lines; "{}" stands for the alias of someone else in the room.
 std::span<const std::string_view> RoomLines();
 std::span<const std::string_view> Greetings();

@@ -158,12 +158,7 @@ void Soak::StepCharacters(Clock::time_point now) {
 void Soak::Step(const demo::Character& who, Character& character) {
     switch (character.phase) {
         case FriendPhase::away: {
-            Profile profile;
-            profile.alias = who.alias;
-            profile.age = who.age;
-            profile.town = who.town;
-            profile.sex = who.sex;
-            character.chatid = chat_.AddSimulated(profile);
+            character.chatid = chat_.AddSimulated(demo::ProfileOf(who));
             chat_.Join(character.chatid, who.room, "0");
             character.phase = FriendPhase::arrived;
             break;
