@@ -123,7 +123,7 @@ void BM_SessionInboundLines(benchmark::State& state) {
     session.IDPort = 1;
     session.ChatAddress = "127.0.0.1";
     session.ChatPort = sender.port();
-    session.VekState = 5;
+    session.VekState = TVekState::Chat;
     session.Connect();
     if (!session.Connected()) {
         state.SkipWithError("the session did not connect");

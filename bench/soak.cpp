@@ -31,8 +31,6 @@ constexpr double kReferenceSeconds = 60;
 constexpr int kLoginLimitMs = 10000;
 constexpr int kAnswerAfterSeconds = 6;
 constexpr int kCloseAfterSeconds = 12;
-// The session's state while the chat connection is up.
-constexpr int kChatState = 5;
 
 struct Settings {
     double seconds = 600;
@@ -163,7 +161,7 @@ int main(int argc, char** argv) {
         sample_timer.start(static_cast<int>(settings.sample_seconds * 1000));
         RunEventsUntil(static_cast<int>(settings.seconds * 1000), [] { return false; });
         samples.push_back(Sample(now(), program, user));
-        connected_to_the_end = program.main().Babillon.VekState == kChatState;
+        connected_to_the_end = program.main().Babillon.VekState == TVekState::Chat;
     }
 
     // A program that lost its connection, or fell so far behind that the members had left

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "conversation/member_table.h"
+#include "program/line_sender.h"
 #include "program/notification_sound.h"
 #include "program/standard_window.h"
 
@@ -60,7 +60,6 @@ class Tform_salon : public StandardWindow {
     void SetNewText(bool flag) { new_text_ = flag; }
     void SetSoundPlayer(SoundPlayer player);
     // Where the window's own lines go; the session by default.
-    using LineSender = std::function<void(const std::string& line)>;
     void SetLineSender(LineSender send);
 
     BabiRichView* rich_salon;

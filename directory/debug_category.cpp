@@ -1,16 +1,16 @@
 #include "directory/debug_category.h"
 
-std::string_view CategoryName(std::uint8_t category) {
+std::string_view CategoryName(DebugCategory category) {
     switch (category) {
-        case 1:
+        case DebugCategory::Ok:
             return "ok";
-        case 2:
+        case DebugCategory::Warning:
             return "warning";
-        case 3:
+        case DebugCategory::Connex:
             return "connex";
-        case 4:
+        case DebugCategory::Chat:
             return "chat";
-        case 5:
+        case DebugCategory::Error:
             return "error";
         default:
             return "standard";

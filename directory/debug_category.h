@@ -1,10 +1,12 @@
 #pragma once
 
-#include <cstdint>
 #include <string_view>
 
-// Debug categories: 1 ok, 2 warning, 3 connex, 4 chat, 5 error, any other standard.
-std::string_view CategoryName(std::uint8_t category);
+#include "session/session_codes.h"
+
+// The name that the debug console shows for a category: a number outside the list is
+// "standard".
+std::string_view CategoryName(DebugCategory category);
 
 struct Rgb {
     int red;

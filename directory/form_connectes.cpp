@@ -18,12 +18,6 @@
 #include "widgets/hint_window.h"
 #include "widgets/send_key.h"
 
-namespace {
-
-constexpr std::uint8_t kDebugOk = 1;
-
-}  // namespace
-
 Tform_connectes::Tform_connectes(WindowContext& context, QWidget* parent)
     : StandardWindow(context, parent) {
     setObjectName("form_connectes");
@@ -124,7 +118,7 @@ void Tform_connectes::btn_rechClick() {
         return;
     }
     ShowMessage(kSearchingItem);
-    context_.session.Debug(search->trace, kDebugOk);
+    context_.session.Debug(search->trace, DebugCategory::Ok);
     context_.session.SendLine(search->line);
 }
 

@@ -128,7 +128,7 @@ void Tform_debug::SetSendEnabled(bool enabled) {
     btn_tab->setEnabled(enabled);
 }
 
-void Tform_debug::Append(const std::string& text, std::uint8_t category) {
+void Tform_debug::Append(const std::string& text, DebugCategory category) {
     QScrollBar* scroll = list_debug->verticalScrollBar();
     const bool following = scroll->value() >= scroll->maximum();
     list_debug->addItem(FromAnsi(text + "\n" + std::string(CategoryName(category))));

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstdint>
-#include <functional>
 #include <string>
 
+#include "program/line_sender.h"
 #include "program/standard_window.h"
+#include "session/session_codes.h"
 
 class QListWidget;
 class QLineEdit;
@@ -15,8 +15,6 @@ class QPushButton;
 class Tform_debug : public StandardWindow {
     Q_OBJECT
   public:
-    using LineSender = std::function<void(const std::string& line)>;
-
     // The console keeps the newest lines: every inbound line leaves one, and a busy room would
     // otherwise fill the memory in a long session. Once full it holds between kKeptLines and
     // kKeptLines + kKeptLines / 10 lines: the oldest go a tenth at a time.
@@ -25,7 +23,7 @@ class Tform_debug : public StandardWindow {
     explicit Tform_debug(WindowContext& context, QWidget* parent = nullptr);
 
     // Adds text + "\n" + category name to list_debug and scrolls by one line.
-    void Append(const std::string& text, std::uint8_t category);
+    void Append(const std::string& text, DebugCategory category);
     // The main window enables the edit, "Envoyer" and "Insérer une tabulation" while the
     // chat connection is up.
     void SetSendEnabled(bool enabled);

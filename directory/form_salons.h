@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QPointer>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "program/line_sender.h"
 #include "program/standard_window.h"
 
 class BabiListBox;
@@ -21,8 +21,6 @@ class Tform_salons_rech;
 class Tform_salons : public StandardWindow {
     Q_OBJECT
   public:
-    using LineSender = std::function<void(const std::string& line)>;
-
     explicit Tform_salons(WindowContext& context, QWidget* parent = nullptr);
 
     // Fields of a "90"/"94" line: groups of raw name, attribute, creator, member count.

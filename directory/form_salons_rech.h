@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <string>
+
+#include "program/line_sender.h"
 
 class BabiListBox;
 class QPushButton;
@@ -12,8 +13,6 @@ class QPushButton;
 class Tform_salons_rech : public QWidget {
     Q_OBJECT
   public:
-    using LineSender = std::function<void(const std::string& line)>;
-
     Tform_salons_rech(const QStringList& items, int* last_selected, LineSender send,
                       QWidget* parent = nullptr);
 

@@ -29,13 +29,13 @@ bool Contains(std::string_view haystack, std::string_view needle) {
 }
 
 void CheckLogin(std::string_view answer, std::string_view lowered) {
-    std::uint8_t expected = 0;
+    std::optional<TVekError> expected;
     if (Contains(lowered, "mauvais login ou mot de passe")) {
-        expected = 2;
+        expected = TVekError::BadPassword;
     } else if (Contains(lowered, "un probl&eacute;me -3 est survenu")) {
-        expected = 3;
+        expected = TVekError::Problem3;
     } else if (Contains(lowered, "un probl&eacute;me -4 est survenu")) {
-        expected = 4;
+        expected = TVekError::Problem4;
     }
     Require(http_login::CheckLoginAnswer(answer) == expected);
     Require(http_login::HasBrowserNotice(answer) ==

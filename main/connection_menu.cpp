@@ -37,7 +37,7 @@ void Tform_main::SM_ConnexionClick() {
         return;
     }
     Babillon.Disconnect();
-    Babillon.VekState = 1;
+    Babillon.VekState = TVekState::Cookie;
     CloseAllWindows();
     CreateDebugWindow();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +9,7 @@
 #include "program/dispatch_fields.h"
 #include "main/ignore_list.h"
 #include "platform/cp1252.h"
+#include "session/session_codes.h"
 
 // One inbound line while its handler runs.
 struct DispatchLine {
@@ -24,7 +24,7 @@ struct DispatchLine {
 // The description written after "[Chat-<code>] " and its debug category.
 struct Trace {
     std::string description;
-    std::uint8_t category = 4;
+    DebugCategory category = DebugCategory::Chat;
 };
 
 // A handler returns its trace, or nothing when the line ends without any trace.

@@ -31,7 +31,7 @@ std::optional<Trace> EnterRoom(const DispatchLine& line) {
     }
     const std::string name = RoomDisplayName(room);
     ChatWindows& windows = line.context.windows;
-    windows.SetStatusPanel(5, "Salon : " + name);
+    windows.SetStatusPanel(StatusPanel::Salon, "Salon : " + name);
     windows.SetRoomTabCaption(name);
     if (Tform_salon* window = windows.RoomWindow()) {
         state.WaitingForMembers = true;

@@ -22,11 +22,11 @@ std::optional<Trace> Identification(const DispatchLine& line) {
     session.ServerId = line.Field(0);
     line.send(
         ProfileLine(session.Age.str(), TBabillon::SexCode(session.Sexe), session.Ville.str()));
-    windows.SetStatusPanel(0, "Alias : " + session.Alias.str());
-    windows.SetStatusPanel(1, "Age : " + session.Age.str());
-    windows.SetStatusPanel(2, "Sexe : " + SexLetter(session.Sexe));
-    windows.SetStatusPanel(3, "Ville : " + session.Ville.str());
-    windows.SetStatusPanel(4, "Status : " + session.Status.str());
+    windows.SetStatusPanel(StatusPanel::Alias, "Alias : " + session.Alias.str());
+    windows.SetStatusPanel(StatusPanel::Age, "Age : " + session.Age.str());
+    windows.SetStatusPanel(StatusPanel::Sexe, "Sexe : " + SexLetter(session.Sexe));
+    windows.SetStatusPanel(StatusPanel::Ville, "Ville : " + session.Ville.str());
+    windows.SetStatusPanel(StatusPanel::Status, "Status : " + session.Status.str());
     if (Tform_amis* friends = windows.FriendsWindow()) friends->SetStatusLabel(session.Status);
     if (!config.DoNothing)
         line.send(config.ListPerm ? PermanentRoomListLine() : PublicRoomListLine());
@@ -42,7 +42,7 @@ std::optional<Trace> ConnectionRefused(const DispatchLine& line) {
     return Trace{
         "Une erreur est survenue lors de la tentative de connexion, tentez de vous "
         "reconnecter",
-        5};
+        DebugCategory::Error};
 }
 
 std::optional<Trace> PrivacyMode(const DispatchLine& line) {
@@ -53,7 +53,7 @@ std::optional<Trace> Status(const DispatchLine& line) {
     const std::string& status = line.Field(0);
     line.context.session.Status = status;
     if (Tform_amis* friends = line.context.windows.FriendsWindow()) friends->SetStatusLabel(status);
-    line.context.windows.SetStatusPanel(4, "Status : " + status);
+    line.context.windows.SetStatusPanel(StatusPanel::Status, "Status : " + status);
     return Trace{"Changement de status : " + status};
 }
 

@@ -20,7 +20,7 @@ const HandlerTable& Handlers() {
 Trace UnknownCode(const DispatchLine& line) {
     std::string joined;
     for (const std::string& field : line.fields) joined += " " + field;
-    return {"Commande inconnue : " + line.code + " " + joined, 2};
+    return {"Commande inconnue : " + line.code + " " + joined, DebugCategory::Warning};
 }
 
 }  // namespace

@@ -137,16 +137,19 @@ void Tform_main::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void Tform_main::SetStatusPanel(int panel, const std::string& text) {
-    if (panel < 0 || panel >= kStatusPanelCount) return;
-    status_panels_[panel]->setText(FromAnsi(text));
+void Tform_main::SetStatusPanel(StatusPanel panel, const std::string& text) {
+    const auto index = static_cast<std::size_t>(panel);
+    if (index >= status_panels_.size()) return;
+    QLabel* label = status_panels_[index];
+    label->setText(FromAnsi(text));
     // A tooltip that looks like HTML is shown as HTML: this one is always given as such.
-    status_panels_[panel]->setToolTip(Qt::convertFromPlainText(FromAnsi(text)));
+    label->setToolTip(Qt::convertFromPlainText(FromAnsi(text)));
 }
 
-QString Tform_main::StatusPanelText(int panel) const {
-    if (panel < 0 || panel >= kStatusPanelCount) return {};
-    return status_panels_[panel]->text();
+QString Tform_main::StatusPanelText(StatusPanel panel) const {
+    const auto index = static_cast<std::size_t>(panel);
+    if (index >= status_panels_.size()) return {};
+    return status_panels_[index]->text();
 }
 
 bool Tform_main::eventFilter(QObject* watched, QEvent* event) {

@@ -71,7 +71,7 @@ class Tform_main : public QMainWindow, public ChatWindows {
     void ShowMailPage(const std::string& alias) override;
     void CloseAllWindows() override;
     void CreateDebugWindow() override;
-    void SetStatusPanel(int panel, const std::string& text) override;
+    void SetStatusPanel(StatusPanel panel, const std::string& text) override;
     void SetRoomTabCaption(const std::string& caption) override;
     int SelectedTab() const override;
     void RepaintTabs() override;
@@ -89,7 +89,7 @@ class Tform_main : public QMainWindow, public ChatWindows {
     MDITab* Tabs() { return mdi_tab_; }
     QWidget* TabPanel() { return Panel_MDITab; }
     QMdiArea* MdiArea() { return mdi_; }
-    QString StatusPanelText(int panel) const;
+    QString StatusPanelText(StatusPanel panel) const;
     QAction* ConnectionAction() { return SM_Connexion; }
     QMenu* PrivateMenu() { return Menu_Prives; }
     // One minute of TimeOccupe, in milliseconds; tests shorten it.
@@ -163,9 +163,9 @@ class Tform_main : public QMainWindow, public ChatWindows {
     void BabillonConnect();
     void BabillonConnected();
     void BabillonDisconnected();
-    void BabillonError(std::uint8_t error_code, std::uint8_t state);
+    void BabillonError(TVekError error_code, TVekState state);
     void BabillonChatWarning(const std::string& text);
-    void BabillonDebug(const std::string& text, std::uint8_t category);
+    void BabillonDebug(const std::string& text, DebugCategory category);
 
     // F1..F9 put the EasyPhrases into the conversation's input line.
     bool ApplicationEventsShortCut(int key);

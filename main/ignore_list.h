@@ -1,13 +1,10 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "program/ignore_list.h"
+#include "program/line_sender.h"
 #include "program/window_context.h"
-
-// Sends one chat line; the session's SendLine in the program, a recorder in tests.
-using LineSender = std::function<void(const std::string& line)>;
 
 // Both also update the member in the room window's member table when it is there.
 void AddIgnore(WindowContext& context, const std::string& chat_id);

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr std::uint8_t kChatState = 5;
 // The status keeps 80 characters, "occupé(e) " takes 10 of them.
 constexpr int kReasonLength = 70;
 
@@ -87,7 +86,7 @@ void Tform_main::WatchIdleness() {
 void Tform_main::UserIdle() {
     const int mode = state_.Config.PrivateMode;
     if (mode == kModeBusy) return;
-    if (Babillon.VekState != kChatState || !Babillon.Connected()) return;
+    if (Babillon.VekState != TVekState::Chat || !Babillon.Connected()) return;
     ChoosePrivateMode(kModeBusy, {});
     auto_busy_from_ = mode;
 }
@@ -97,6 +96,6 @@ void Tform_main::UserIdle() {
 void Tform_main::UserBack() {
     const int from = auto_busy_from_;
     if (from < 0 || state_.Config.PrivateMode != kModeBusy) return;
-    const bool connected = Babillon.VekState == kChatState && Babillon.Connected();
+    const bool connected = Babillon.VekState == TVekState::Chat && Babillon.Connected();
     ChoosePrivateMode(from, {}, connected);
 }

@@ -8,21 +8,13 @@
 #include "main/form_main.h"
 #include "widgets/ansi_text.h"
 
-namespace {
-constexpr std::uint8_t kCategoryWarning = 2;
-constexpr std::uint8_t kCategoryError = 5;
-constexpr std::uint8_t kChatState = 5;
-}  // namespace
-
 void Tform_main::WireSession() {
     Babillon.OnConnect = [this] { BabillonConnect(); };
     Babillon.OnConnected = [this] { BabillonConnected(); };
     Babillon.OnDisconnected = [this] { BabillonDisconnected(); };
-    Babillon.OnError = [this](std::uint8_t code, std::uint8_t state) {
-        BabillonError(code, state);
-    };
+    Babillon.OnError = [this](TVekError code, TVekState state) { BabillonError(code, state); };
     Babillon.OnChatWarning = [this](const std::string& text) { BabillonChatWarning(text); };
-    Babillon.OnDebug = [this](const std::string& text, std::uint8_t category) {
+    Babillon.OnDebug = [this](const std::string& text, DebugCategory category) {
         BabillonDebug(text, category);
     };
     Babillon.OnChatCommande = [this](const std::string& code,
@@ -38,9 +30,9 @@ void Tform_main::BabillonConnect() {
 void Tform_main::BabillonConnected() {
     SM_Connexion->setText("Dé&connexion");
     Menu_Prives->setEnabled(true);
-    if (form_debug && Babillon.VekState == kChatState) {
+    if (form_debug && Babillon.VekState == TVekState::Chat) {
         form_debug->SetSendEnabled(true);
-    } else if (form_amis && Babillon.VekState == kChatState) {
+    } else if (form_amis && Babillon.VekState == TVekState::Chat) {
         form_amis->SetStatusInput(Babillon.Status);
     }
 }
@@ -51,10 +43,10 @@ void Tform_main::BabillonDisconnected() {
     if (form_debug) form_debug->SetSendEnabled(false);
 }
 
-void Tform_main::BabillonError(std::uint8_t error_code, std::uint8_t) {
+void Tform_main::BabillonError(TVekError error_code, TVekState) {
     SM_Connexion->setText("&Connexion");
     const std::string text = TBabillon::ErrorText(error_code);
-    Babillon.Debug(text, kCategoryError);
+    Babillon.Debug(text, DebugCategory::Error);
     auto* box =
         new QMessageBox(QMessageBox::Warning, windowTitle(), FromAnsi(text), QMessageBox::Ok, this);
     box->setObjectName("ErrorMessage");
@@ -63,12 +55,12 @@ void Tform_main::BabillonError(std::uint8_t error_code, std::uint8_t) {
     box->open();
 }
 
-void Tform_main::BabillonDebug(const std::string& text, std::uint8_t category) {
+void Tform_main::BabillonDebug(const std::string& text, DebugCategory category) {
     if (form_debug) form_debug->Append(text, category);
 }
 
 void Tform_main::BabillonChatWarning(const std::string& text) {
-    Babillon.Debug(text, kCategoryWarning);
+    Babillon.Debug(text, DebugCategory::Warning);
     if (!chat_warning_) {
         chat_warning_ = new QMessageBox(QMessageBox::Warning, windowTitle(), QString(),
                                         QMessageBox::Ok, this);

@@ -10,6 +10,10 @@ class Tform_infos;
 class Tform_amis;
 class Tform_debug;
 
+// The status bar's panels, left to right, named by their captions; the number is the panel's
+// place (its object name is "StatusPanel" + number).
+enum class StatusPanel { Alias = 0, Age = 1, Sexe = 2, Ville = 3, Status = 4, Salon = 5 };
+
 // What the inbound dispatcher and the windows need of the main window: the window registry,
 // the tab strip, the status bar and the actions on a member. Tform_main implements it; every
 // window getter returns nullptr while that window does not exist.
@@ -49,8 +53,8 @@ class ChatWindows {
     // Creates the debug window in normal state and adds it to the tab strip with icon 2.
     virtual void CreateDebugWindow() = 0;
 
-    // Status bar panels 0..5 and the room tab's caption (tab 6). Texts are Windows-1252.
-    virtual void SetStatusPanel(int panel, const std::string& text) = 0;
+    // A status bar panel and the room tab's caption (tab 6). Texts are Windows-1252.
+    virtual void SetStatusPanel(StatusPanel panel, const std::string& text) = 0;
     virtual void SetRoomTabCaption(const std::string& caption) = 0;
     // The index of the selected tab of the tab strip, -1 when none.
     virtual int SelectedTab() const = 0;

@@ -3,29 +3,12 @@
 #include <optional>
 #include <utility>
 
+#include "platform/text_trim.h"
 #include "session/chat_line.h"
 #include "session/http_login.h"
 #include "session/vek_threads.h"
 
 namespace {
-
-// Spaces and control characters at both ends go, as the address fields may come from a
-// pasted text.
-std::string Trimmed(std::string_view text) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && blank(text[begin])) ++begin;
-    while (end > begin && blank(text[end - 1])) --end;
-    return std::string(text.substr(begin, end - begin));
-}
-
-std::string LowerAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
 
 bool ValidPort(int port) {
     return port > 0 && port <= 65535;
@@ -56,20 +39,21 @@ bool TBabillon::Connected() const {
     return impl_->connection != nullptr;
 }
 
-void TBabillon::Debug(const std::string& text, std::uint8_t category) {
+void TBabillon::Debug(const std::string& text, DebugCategory category) {
     if (OnDebug) OnDebug(text, category);
 }
 
 void TBabillon::Connect() {
-    IDAddress = Trimmed(IDAddress);
-    ChatAddress = Trimmed(ChatAddress);
+    // The address fields may come from a pasted text: blanks and control characters go.
+    IDAddress = platform::TrimBlanks(IDAddress);
+    ChatAddress = platform::TrimBlanks(ChatAddress);
     if (IDAddress.empty() || ChatAddress.empty() || !ValidPort(IDPort) || !ValidPort(ChatPort)) {
         // Nothing was opened and nothing changes: the owner only has to show the message.
-        if (OnError) OnError(10, VekState);
+        if (OnError) OnError(TVekError::NoAddress, VekState);
         return;
     }
     if (OnConnect) OnConnect();
-    if (VekState == 0) VekState = 1;
+    if (VekState == TVekState::Failed) VekState = TVekState::Cookie;
 
     // A connection still open belongs to a step that this attempt supersedes.
     if (impl_->connection) {
@@ -77,11 +61,11 @@ void TBabillon::Connect() {
         CloseConnection();
     }
 
-    const bool chat = VekState == 5;
+    const bool chat = VekState == TVekState::Chat;
     const std::string& host = chat ? ChatAddress : IDAddress;
     const int port = chat ? ChatPort : IDPort;
     net::ProxySettings proxy;
-    proxy.host = Trimmed(chat ? TCPProxyAddress : HTTPProxyAddress);
+    proxy.host = platform::TrimBlanks(chat ? TCPProxyAddress : HTTPProxyAddress);
     proxy.port = chat ? TCPProxyPort : HTTPProxyPort;
     proxy.version = proxy.host.empty() ? net::SocksVersion::svNoSocks : ProxyHTVersion;
     proxy.authentication = SocksAuthentication;
@@ -90,23 +74,23 @@ void TBabillon::Connect() {
 
     Debug((chat ? "Connexion au serveur de Chat [" : "Connexion au serveur d'ID [") + host + ":" +
               std::to_string(port) + "]",
-          0);
+          DebugCategory::Standard);
     try {
         OpenConnection(host, port, proxy);
     } catch (const net::SocketError&) {
-        RaiseError(1, VekState);
+        RaiseError(TVekError::CannotConnect, VekState);
         return;
     }
     // The owner's OnConnected may already have closed it again.
     if (!Connected()) return;
 
     if (!chat) {
-        Debug("D\xE9marrage du Thread de connexion (HTML)", 0);
+        Debug("D\xE9marrage du Thread de connexion (HTML)", DebugCategory::Standard);
         auto reader = std::make_shared<TVekReadThread>(*this, impl_->alive, impl_->connection);
         impl_->read_thread = reader;
         reader->Start();
     } else {
-        Debug("D\xE9marrage du Thread de connexion (TCP)", 0);
+        Debug("D\xE9marrage du Thread de connexion (TCP)", DebugCategory::Standard);
         auto reader = std::make_shared<TVekChatThread>(*this, impl_->alive, impl_->connection);
         impl_->chat_thread = reader;
         reader->Start();
@@ -130,47 +114,47 @@ void TBabillon::Disconnect() {
     Debug(
         "D\xE9"
         "connexion du serveur",
-        0);
+        DebugCategory::Standard);
     if (auto reader = impl_->read_thread.lock()) reader->Terminate();
     CloseConnection();
     if (OnDisconnect) OnDisconnect();
 }
 
 void TBabillon::SendLine(std::string_view text) {
-    std::string bytes = VekState == 5 ? AnsiToUtf8(text) : std::string(text);
+    std::string bytes = VekState == TVekState::Chat ? AnsiToUtf8(text) : std::string(text);
     bytes += "\r\n";
     if (!impl_->connection) {
-        Debug("Envoi impossible : pas de connexion au serveur", 2);
+        Debug("Envoi impossible : pas de connexion au serveur", DebugCategory::Warning);
         return;
     }
     try {
         impl_->connection->Write(bytes);
     } catch (const net::SocketError&) {
-        Debug("Envoi impossible : la connexion au serveur est rompue", 2);
+        Debug("Envoi impossible : la connexion au serveur est rompue", DebugCategory::Warning);
     }
 }
 
-std::string TBabillon::ErrorText(std::uint8_t error_code) {
+std::string TBabillon::ErrorText(TVekError error_code) {
     switch (error_code) {
-        case 1:
+        case TVekError::CannotConnect:
             return "Impossible de se connecter au serveur";
-        case 2:
+        case TVekError::BadPassword:
             return "Mot de passe incorrect";
-        case 3:
+        case TVekError::Problem3:
             return "Erreur -3";
-        case 4:
+        case TVekError::Problem4:
             return "Erreur -4";
-        case 5:
+        case TVekError::BrowserNotice:
             return "Erreur Microsoft";
-        case 6:
+        case TVekError::WrongState:
             return "Erreur interne : mauvais VekState";
-        case 7:
+        case TVekError::NoPseudo:
             return "Pseudo non entr\xE9 ou \xE9rron\xE9";
-        case 8:
+        case TVekError::NoAlias:
             return "Alias non entr\xE9 ou \xE9rron\xE9";
-        case 9:
+        case TVekError::NoPass:
             return "Pass non entr\xE9 ou \xE9rron\xE9";
-        case 10:
+        case TVekError::NoAddress:
             return "Adresse/Ports non entr\xE9 ou \xE9rron\xE9";
         default:
             // An unknown code still deserves a message rather than an empty box.
@@ -191,20 +175,20 @@ std::string TBabillon::FlagCode(bool flag) {
 }
 
 bool TBabillon::CheckIdentity() {
-    Debug("V\xE9rification des identifiants ...", 0);
-    Pseudo = LowerAscii(Trimmed(Pseudo.str()));
-    Alias = LowerAscii(Trimmed(Alias.str()));
-    Pass = Trimmed(Pass.str());
+    Debug("V\xE9rification des identifiants ...", DebugCategory::Standard);
+    Pseudo = platform::LowerAscii(platform::TrimBlanks(Pseudo.str()));
+    Alias = platform::LowerAscii(platform::TrimBlanks(Alias.str()));
+    Pass = platform::TrimBlanks(Pass.str());
     if (Pseudo.empty()) {
-        RaiseError(7, VekState);
+        RaiseError(TVekError::NoPseudo, VekState);
         return false;
     }
     if (Alias.empty()) {
-        Debug("Alias non indiqu\xE9 : utilisation du pseudo", 2);
+        Debug("Alias non indiqu\xE9 : utilisation du pseudo", DebugCategory::Warning);
         Alias = Pseudo.str();
     }
     if (Pass.empty()) {
-        RaiseError(9, VekState);
+        RaiseError(TVekError::NoPass, VekState);
         return false;
     }
     return true;
@@ -215,18 +199,18 @@ void TBabillon::SendCurrentRequest() {
         "Connexion eff\xE9"
         "ctu\xE9"
         "e",
-        1);
+        DebugCategory::Ok);
     switch (VekState) {
-        case 1:
+        case TVekState::Cookie:
             if (CheckIdentity()) SendCookieRequest();
             break;
-        case 2:
+        case TVekState::ConfigPage:
             SendConfigPageRequest();
             break;
-        case 3:
+        case TVekState::Validation:
             SendValidationRequest();
             break;
-        case 4:
+        case TVekState::TempId:
             if (CheckIdentity()) SendTempIdRequest();
             break;
         default:
@@ -235,75 +219,76 @@ void TBabillon::SendCurrentRequest() {
 }
 
 void TBabillon::SendCookieRequest() {
-    if (VekState != 1) return RaiseError(6, VekState);
-    Debug("Demande du Cookie ...", 3);
+    if (VekState != TVekState::Cookie) return RaiseError(TVekError::WrongState, VekState);
+    Debug("Demande du Cookie ...", DebugCategory::Connex);
     SendLine(http_login::CookieRequest(IDAddress, Pseudo.str(), Pass.str()));
 }
 
 void TBabillon::SendConfigPageRequest() {
-    if (VekState != 2) return RaiseError(6, VekState);
-    Debug("Demande de la page de configuration du chat ...", 3);
+    if (VekState != TVekState::ConfigPage) return RaiseError(TVekError::WrongState, VekState);
+    Debug("Demande de la page de configuration du chat ...", DebugCategory::Connex);
     SendLine(http_login::ConfigPageRequest(IDAddress, Cookie));
 }
 
 void TBabillon::SendValidationRequest() {
-    if (VekState != 3) return RaiseError(6, VekState);
-    Debug("Demande de la page de validation du chat ...", 3);
+    if (VekState != TVekState::Validation) return RaiseError(TVekError::WrongState, VekState);
+    Debug("Demande de la page de validation du chat ...", DebugCategory::Connex);
     SendLine(http_login::ValidationRequest(ChatAddress, Cookie, Alias.str(), Age.str(), Ville.str(),
                                            Sexe, Invisible, Status.str(), Salon.str()));
 }
 
 void TBabillon::SendTempIdRequest() {
-    if (VekState != 4) return RaiseError(6, VekState);
-    Debug("Demande du tempID ...", 3);
+    if (VekState != TVekState::TempId) return RaiseError(TVekError::WrongState, VekState);
+    Debug("Demande du tempID ...", DebugCategory::Connex);
     SendLine(http_login::TempIdRequest(IDAddress, Cookie, Salon.str()));
 }
 
 void TBabillon::HandleHttpResponse(const std::string& answer) {
     if (!Connected()) return;
     switch (VekState) {
-        case 1:
-            if (std::uint8_t error = http_login::CheckLoginAnswer(answer); error != 0) {
-                RaiseError(error, 1);
+        case TVekState::Cookie:
+            if (std::optional<TVekError> error = http_login::CheckLoginAnswer(answer)) {
+                RaiseError(*error, TVekState::Cookie);
             } else if (std::optional<std::string> cookie = http_login::FindCookie(answer)) {
                 Cookie = std::move(*cookie);
-                Debug("Cookie re\xE7u : " + Cookie, 1);
-                VekState = 2;
+                Debug("Cookie re\xE7u : " + Cookie, DebugCategory::Ok);
+                VekState = TVekState::ConfigPage;
                 Disconnect();
                 Connect();
             } else {
-                Debug("Pas de cookie IDENTIFIANT dans la r\xE9ponse du serveur d'ID", 2);
+                Debug("Pas de cookie IDENTIFIANT dans la r\xE9ponse du serveur d'ID",
+                      DebugCategory::Warning);
             }
             break;
-        case 2:
-            Debug("Page de configuration du Chat re\xE7ue", 1);
-            VekState = 3;
+        case TVekState::ConfigPage:
+            Debug("Page de configuration du Chat re\xE7ue", DebugCategory::Ok);
+            VekState = TVekState::Validation;
             Disconnect();
             Connect();
             break;
-        case 3:
-            Debug("Page de validation du Chat re\xE7ue", 1);
-            VekState = 4;
+        case TVekState::Validation:
+            Debug("Page de validation du Chat re\xE7ue", DebugCategory::Ok);
+            VekState = TVekState::TempId;
             Disconnect();
             Connect();
             break;
-        case 4:
+        case TVekState::TempId:
             if (http_login::HasBrowserNotice(answer)) {
-                RaiseError(5, 4);
+                RaiseError(TVekError::BrowserNotice, TVekState::TempId);
             } else if (std::optional<std::string> temp_id = http_login::FindTempId(answer)) {
                 TempID = std::move(*temp_id);
-                Debug("tempID re\xE7u : " + TempID, 1);
-                VekState = 5;
+                Debug("tempID re\xE7u : " + TempID, DebugCategory::Ok);
+                VekState = TVekState::Chat;
                 Disconnect();
                 Connect();
             } else {
-                Debug("Pas de tempID dans la r\xE9ponse du serveur d'ID", 2);
+                Debug("Pas de tempID dans la r\xE9ponse du serveur d'ID", DebugCategory::Warning);
             }
             break;
         default:
             break;
     }
-    if (VekState == 0) {
+    if (VekState == TVekState::Failed) {
         Disconnect();
     } else if (OnDataAvailable) {
         OnDataAvailable(answer);
@@ -315,8 +300,8 @@ void TBabillon::HandleChatLine(const std::string& line) {
     if (OnChatCommande) OnChatCommande(split.code, split.params);
 }
 
-void TBabillon::RaiseError(std::uint8_t error_code, std::uint8_t state) {
-    VekState = 0;
+void TBabillon::RaiseError(TVekError error_code, TVekState state) {
+    VekState = TVekState::Failed;
     Disconnect();
     if (OnError) OnError(error_code, state);
 }
@@ -337,7 +322,7 @@ void TBabillon::DeliverChatLines(const net::Connection* from,
                 "Ligne trop longue ignor\xE9"
                 "e (plus de " +
                     std::to_string(kChatLineLimit) + " octets)",
-                2);
+                DebugCategory::Warning);
             if (OnChatWarning) {
                 OnChatWarning(
                     "Le serveur de Chat a envoy\xE9 une ligne trop longue ; elle est ignor\xE9"

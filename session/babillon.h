@@ -9,6 +9,7 @@
 
 #include "net/tcp_client.h"
 #include "session/limited_text.h"
+#include "session/session_codes.h"
 
 class TVekReadThread;
 class TVekChatThread;
@@ -22,8 +23,8 @@ public:
     using TVekDataAvail = std::function<void(const std::string& data)>;
     using TVekChatCommande =
         std::function<void(const std::string& code, const std::vector<std::string>& params)>;
-    using TVekDebugProc = std::function<void(const std::string& text, std::uint8_t category)>;
-    using TVekErrorProc = std::function<void(std::uint8_t error_code, std::uint8_t state)>;
+    using TVekDebugProc = std::function<void(const std::string& text, DebugCategory category)>;
+    using TVekErrorProc = std::function<void(TVekError error_code, TVekState state)>;
     using TNotifyEvent = std::function<void()>;
 
     TBabillon();
@@ -60,7 +61,7 @@ public:
     TNotifyEvent OnDisconnected;
 
     // Session fields (Windows-1252 text, cut to their lengths on assignment).
-    std::uint8_t VekState = 1;
+    TVekState VekState = TVekState::Cookie;
     LimitedText<32> Pseudo;
     LimitedText<32> Alias;
     LimitedText<8> Pass;
@@ -78,9 +79,9 @@ public:
     void Disconnect();
     bool Connected() const;
     void SendLine(std::string_view text);
-    void Debug(const std::string& text, std::uint8_t category);
+    void Debug(const std::string& text, DebugCategory category);
 
-    static std::string ErrorText(std::uint8_t error_code);
+    static std::string ErrorText(TVekError error_code);
     static std::string SexCode(std::uint8_t sexe);
     static std::string SexCodeDirect(int value);
     static std::string FlagCode(bool flag);
@@ -90,7 +91,7 @@ public:
     void SendCurrentRequest();
     void HandleHttpResponse(const std::string& answer);
     void HandleChatLine(const std::string& line);
-    void RaiseError(std::uint8_t error_code, std::uint8_t state);
+    void RaiseError(TVekError error_code, TVekState state);
 
     // The four login requests; each sends only in its own state (1 to 4), else error 6.
     void SendCookieRequest();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "platform/text_trim.h"
+
 namespace http_login {
 namespace {
 
@@ -22,14 +24,10 @@ constexpr std::string_view kTempIdMarker = "\"tempid\" value=\"";
 constexpr std::size_t kCookieSpan = 100;
 constexpr std::size_t kTempIdSpan = 200;
 
-unsigned char LowerAscii(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
-}
-
 // ASCII case-insensitive search, linear in the answer's length on the pages we meet.
 bool ContainsNoCase(std::string_view haystack, std::string_view needle) {
-    auto hash = [](char c) { return std::hash<unsigned char>{}(LowerAscii(c)); };
-    auto equal = [](char a, char b) { return LowerAscii(a) == LowerAscii(b); };
+    auto hash = [](char c) { return std::hash<char>{}(platform::LowerAscii(c)); };
+    auto equal = [](char a, char b) { return platform::LowerAscii(a) == platform::LowerAscii(b); };
     std::boyer_moore_horspool_searcher searcher(needle.begin(), needle.end(), hash, equal);
     return std::search(haystack.begin(), haystack.end(), searcher) != haystack.end();
 }
@@ -129,11 +127,11 @@ std::string TempIdRequest(std::string_view id_address, std::string_view cookie,
                   "Host: " + std::string(id_address), kAccept, CookieHeader(cookie), ""});
 }
 
-std::uint8_t CheckLoginAnswer(std::string_view answer) {
-    if (ContainsNoCase(answer, kBadLogin)) return 2;
-    if (ContainsNoCase(answer, kProblem3)) return 3;
-    if (ContainsNoCase(answer, kProblem4)) return 4;
-    return 0;
+std::optional<TVekError> CheckLoginAnswer(std::string_view answer) {
+    if (ContainsNoCase(answer, kBadLogin)) return TVekError::BadPassword;
+    if (ContainsNoCase(answer, kProblem3)) return TVekError::Problem3;
+    if (ContainsNoCase(answer, kProblem4)) return TVekError::Problem4;
+    return std::nullopt;
 }
 
 std::optional<std::string> FindCookie(std::string_view answer) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "session/session_codes.h"
+
 // The four requests of the login on the identification server and the examination of its
 // answers. Requests are Windows-1252 text without their final CRLF, which SendLine adds.
 namespace http_login {
@@ -22,9 +24,9 @@ std::string ValidationRequest(std::string_view chat_address, std::string_view co
 std::string TempIdRequest(std::string_view id_address, std::string_view cookie,
                           std::string_view salon);
 
-// 0 when the login answer holds none of the failure texts, else the session error:
-// 2 bad login or password, 3 problem -3, 4 problem -4 (checked in that order).
-std::uint8_t CheckLoginAnswer(std::string_view answer);
+// The session error of a login answer that holds one of the failure texts (checked in this
+// order: bad login or password, problem -3, problem -4); nothing for any other answer.
+std::optional<TVekError> CheckLoginAnswer(std::string_view answer);
 
 // The IDENTIFIANT cookie of the login answer; nullopt when the answer sets none. An empty
 // value when no ';' ends it within 100 characters.

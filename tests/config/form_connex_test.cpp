@@ -264,7 +264,9 @@ TEST_F(ConnexDialog, ConnectCopiesTheSettingsStartsTheSessionAndCloses) {
     int connects = 0;
     std::vector<int> errors;
     session.OnConnect = [&connects] { ++connects; };
-    session.OnError = [&errors](std::uint8_t code, std::uint8_t) { errors.push_back(code); };
+    session.OnError = [&errors](TVekError code, TVekState) {
+        errors.push_back(static_cast<int>(code));
+    };
     Open();
     form->text_pseudo->setText("jean");
     form->text_pass->setText("pw");

@@ -30,7 +30,7 @@ TEST(DebugCategory, NamesAndColours) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.category);
-        EXPECT_EQ(CategoryName(static_cast<std::uint8_t>(c.category)), c.name);
+        EXPECT_EQ(CategoryName(static_cast<DebugCategory>(c.category)), c.name);
         const CategoryColours colours = ColoursOfCategory(c.name);
         EXPECT_EQ(colours.background, c.background);
         EXPECT_EQ(colours.text, c.text);
@@ -60,7 +60,7 @@ class DebugConsoleTest : public ::testing::Test {
 
 TEST_F(DebugConsoleTest, ItemsCarryTheirCategoryAndAreDrawnInItsColours) {
     for (int category = 0; category <= 6; ++category) {
-        form.Append("ligne " + std::to_string(category), static_cast<std::uint8_t>(category));
+        form.Append("ligne " + std::to_string(category), static_cast<DebugCategory>(category));
     }
     ASSERT_EQ(form.list_debug->count(), 7);
     EXPECT_EQ(ToAnsi(form.list_debug->item(0)->text()), "ligne 0\nstandard");
@@ -70,7 +70,7 @@ TEST_F(DebugConsoleTest, ItemsCarryTheirCategoryAndAreDrawnInItsColours) {
                                {224, 224, 255}, {255, 224, 224}, {226, 226, 226}};
     for (int row = 0; row < 7; ++row) EXPECT_EQ(PixelOfRow(row), expected[row]) << row;
 
-    form.Append("HTTP/1.1 500 Erreur\r\nServer: x", 5);
+    form.Append("HTTP/1.1 500 Erreur\r\nServer: x", DebugCategory::Error);
     EXPECT_EQ(PixelOfRow(7), QColor(255, 224, 224));
 
     form.list_debug->setCurrentRow(2);
@@ -78,7 +78,7 @@ TEST_F(DebugConsoleTest, ItemsCarryTheirCategoryAndAreDrawnInItsColours) {
 }
 
 TEST_F(DebugConsoleTest, TheLastLineStaysInViewWhileFollowing) {
-    for (int i = 0; i < 200; ++i) form.Append("ligne " + std::to_string(i), 4);
+    for (int i = 0; i < 200; ++i) form.Append("ligne " + std::to_string(i), DebugCategory::Chat);
     QApplication::processEvents();
     const QRect last = form.list_debug->visualItemRect(form.list_debug->item(199));
     EXPECT_TRUE(form.list_debug->viewport()->rect().intersects(last));
@@ -88,7 +88,9 @@ TEST_F(DebugConsoleTest, OnlyTheNewestLinesAreKept) {
     constexpr int kept = Tform_debug::kKeptLines;
     int appended = 0;
     const auto append_until = [&](int total) {
-        for (; appended < total; ++appended) form.Append("ligne " + std::to_string(appended), 4);
+        for (; appended < total; ++appended) {
+            form.Append("ligne " + std::to_string(appended), DebugCategory::Chat);
+        }
     };
     // Full but within the tenth: nothing goes yet.
     append_until(kept + kept / 10);
@@ -137,8 +139,8 @@ TEST_F(DebugConsoleTest, CopyTakesTheSelectedItemAndKeepsTheTypedText) {
     form.Append(
         "Connexion effectu\xE9"
         "e",
-        1);
-    form.Append("autre", 2);
+        DebugCategory::Ok);
+    form.Append("autre", DebugCategory::Warning);
     QApplication::clipboard()->setText(QStringLiteral("avant"));
 
     form.list_debug->setCurrentRow(0);
@@ -160,7 +162,7 @@ TEST_F(DebugConsoleTest, CopyTakesTheSelectedItemAndKeepsTheTypedText) {
 }
 
 TEST_F(DebugConsoleTest, DetailShowsTheWholeSelectedItem) {
-    form.Append("[Chat-26] Changement de mode : 2", 4);
+    form.Append("[Chat-26] Changement de mode : 2", DebugCategory::Chat);
     // The box is modal: a timer running inside its loop reads and closes it.
     QStringList shown;
     QTimer answerer;
@@ -182,7 +184,7 @@ TEST_F(DebugConsoleTest, DetailShowsTheWholeSelectedItem) {
 }
 
 TEST_F(DebugConsoleTest, ClearEmptiesTheListAndClosingIsRefused) {
-    for (int i = 0; i < 50; ++i) form.Append("x", 0);
+    for (int i = 0; i < 50; ++i) form.Append("x", DebugCategory::Standard);
     QTest::mouseClick(form.btn_effacer, Qt::LeftButton);
     EXPECT_EQ(form.list_debug->count(), 0);
     EXPECT_FALSE(form.close());

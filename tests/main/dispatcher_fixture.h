@@ -37,8 +37,8 @@ class DispatcherTest : public ::testing::Test {
   protected:
     DispatcherTest() {
         TestApplication();
-        windows.session.OnDebug = [this](const std::string& text, std::uint8_t category) {
-            traces.push_back({text, category});
+        windows.session.OnDebug = [this](const std::string& text, DebugCategory category) {
+            traces.push_back({text, static_cast<int>(category)});
         };
     }
 

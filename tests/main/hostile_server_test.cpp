@@ -157,7 +157,8 @@ TEST_F(HostileServerTest, AStallingServerCanBeLeftAndTheUserLogsInAgain) {
         RawListener::ReadUntil(fd, "\n\n");
     });
     StartLogIn();
-    ASSERT_TRUE(WaitUntil([&] { return main().Babillon.VekState == 5 && chat_.accepted() == 1; }));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return main().Babillon.VekState == TVekState::Chat && chat_.accepted() == 1; }));
     ASSERT_TRUE(WaitUntil([&] { return main().ConnectionAction()->text() != "&Connexion"; }));
     main().ConnectionAction()->trigger();
     EXPECT_FALSE(main().Babillon.Connected());

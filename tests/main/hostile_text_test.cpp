@@ -107,8 +107,8 @@ TEST_F(HostileTextTest, ServerTextIsShownAsTextEverywhere) {
         for (const QString& place : PlacesShowing(hostile)) {
             EXPECT_TRUE(place.contains(hostile)) << place.toStdString();
         }
-        EXPECT_EQ(main().StatusPanelText(5), "Salon : " + hostile);
-        EXPECT_EQ(main().StatusPanelText(4), "Status : " + hostile);
+        EXPECT_EQ(main().StatusPanelText(StatusPanel::Salon), "Salon : " + hostile);
+        EXPECT_EQ(main().StatusPanelText(StatusPanel::Status), "Status : " + hostile);
         const int slot = main().FindPrivateWindow(key);
         ASSERT_GE(slot, 0);
         Tform_prive* prive = main().PrivateWindow(slot);

@@ -60,7 +60,8 @@ TEST_F(MainWindowTest, StatusBarPanelsStartWithTheirLabelsAndWidths) {
         {"Ville :", 110},  {"Status :", 150}, {"Salon :", 50},
     };
     for (int i = 0; i < Tform_main::kStatusPanelCount; ++i) {
-        EXPECT_EQ(main().StatusPanelText(i), panels[i].first) << "panel " << i;
+        EXPECT_EQ(main().StatusPanelText(static_cast<StatusPanel>(i)), panels[i].first)
+            << "panel " << i;
         auto* label = main().findChild<QLabel*>(QString("StatusPanel%1").arg(i));
         ASSERT_NE(label, nullptr) << "panel " << i;
         EXPECT_EQ(label->minimumWidth(), panels[i].second) << "panel " << i;
@@ -70,12 +71,12 @@ TEST_F(MainWindowTest, StatusBarPanelsStartWithTheirLabelsAndWidths) {
 TEST_F(MainWindowTest, DisconnectItemClosesEverythingAndReopensTheDebugConsole) {
     main().OpenStandardWindows();
     main().OpenPrivateWindow("id_a", "Alice", "25", "0", "Lyon", "", false);
-    main().Babillon.VekState = 5;
+    main().Babillon.VekState = TVekState::Chat;
     main().ConnectionAction()->setText(QString::fromUtf8("Dé&connexion"));
 
     main().ConnectionAction()->trigger();
 
-    EXPECT_EQ(main().Babillon.VekState, 1);
+    EXPECT_EQ(main().Babillon.VekState, TVekState::Cookie);
     EXPECT_EQ(main().RoomWindow(), nullptr);
     EXPECT_EQ(main().PrivateWindowCount(), 0);
     ASSERT_NE(main().DebugWindow(), nullptr);

@@ -224,8 +224,8 @@ int main(int argc, char* argv[]) {
     QTest::keyClicks(dialog->text_pass, "test");
     QTest::keyClick(dialog->text_pass, Qt::Key_Return);
     const bool logged_in = WaitUntil([&] {
-        return window.Babillon.VekState == 5 && window.RoomWindow() != nullptr &&
-               window.StatusPanelText(5) != "Salon :";
+        return window.Babillon.VekState == TVekState::Chat && window.RoomWindow() != nullptr &&
+               window.StatusPanelText(StatusPanel::Salon) != "Salon :";
     });
     if (!logged_in) {
         std::fprintf(stderr, "the login did not complete\n");

@@ -94,7 +94,9 @@ class ShellWindows : public ChatWindows {
         debug_ = std::make_unique<Tform_debug>(context_);
     }
 
-    void SetStatusPanel(int panel, const std::string& text) override { panels.at(panel) = text; }
+    void SetStatusPanel(StatusPanel panel, const std::string& text) override {
+        panels.at(static_cast<std::size_t>(panel)) = text;
+    }
     void SetRoomTabCaption(const std::string& caption) override { room_tab_caption = caption; }
     int SelectedTab() const override { return selected_tab; }
     void RepaintTabs() override { ++tab_repaints; }

@@ -124,8 +124,8 @@ class SearchWindowTest : public ::testing::Test {
     SearchWindowTest() {
         TestApplication();
         windows.OpenStandardWindows();
-        windows.session.OnDebug = [this](const std::string& text, std::uint8_t category) {
-            if (category == 1) searches.push_back(text);
+        windows.session.OnDebug = [this](const std::string& text, DebugCategory category) {
+            if (category == DebugCategory::Ok) searches.push_back(text);
         };
         form().resize(700, 400);
         form().show();

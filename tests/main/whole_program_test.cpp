@@ -88,7 +88,7 @@ class WholeProgramTest : public MainWindowTest {
         QTest::keyClick(pass, Qt::Key_Return);
 
         ASSERT_TRUE(WaitUntil([&] {
-            return main().Babillon.VekState == 5 &&
+            return main().Babillon.VekState == TVekState::Chat &&
                    DebugHolds(QString::fromUtf8("[Chat-100] Commande de bienvenue reçue ; "
                                                 "Envoi du tempID ; Ouverture des fenêtres")) &&
                    DebugHolds(QString::fromUtf8("[Chat-40] Entrée dans le salon"));
@@ -116,12 +116,13 @@ TEST_F(WholeProgramTest, LogInThroughTheMenuThenDisconnect) {
     EXPECT_EQ(main().Tabs()->Caption(6), "Salon Ami");
 
     // The status bar as the identification reply and the room entry filled it.
-    ASSERT_TRUE(WaitUntil([&] { return main().StatusPanelText(5) == "Salon : Salon Ami"; }));
-    EXPECT_EQ(main().StatusPanelText(0), QString::fromUtf8("Alias : cédric"));
-    EXPECT_EQ(main().StatusPanelText(1), "Age : 27");
-    EXPECT_EQ(main().StatusPanelText(2), "Sexe : H");
-    EXPECT_EQ(main().StatusPanelText(3), "Ville : Rennes");
-    EXPECT_EQ(main().StatusPanelText(4), "Status : en ligne");
+    ASSERT_TRUE(WaitUntil(
+        [&] { return main().StatusPanelText(StatusPanel::Salon) == "Salon : Salon Ami"; }));
+    EXPECT_EQ(main().StatusPanelText(StatusPanel::Alias), QString::fromUtf8("Alias : cédric"));
+    EXPECT_EQ(main().StatusPanelText(StatusPanel::Age), "Age : 27");
+    EXPECT_EQ(main().StatusPanelText(StatusPanel::Sexe), "Sexe : H");
+    EXPECT_EQ(main().StatusPanelText(StatusPanel::Ville), "Ville : Rennes");
+    EXPECT_EQ(main().StatusPanelText(StatusPanel::Status), "Status : en ligne");
 
     // The steps of the login, in the console.
     for (const char* trace :
@@ -135,7 +136,7 @@ TEST_F(WholeProgramTest, LogInThroughTheMenuThenDisconnect) {
 
     // "Déconnexion": everything closes and the console comes back alone in tab 0.
     main().ConnectionAction()->trigger();
-    EXPECT_EQ(main().Babillon.VekState, 1);
+    EXPECT_EQ(main().Babillon.VekState, TVekState::Cookie);
     ASSERT_EQ(main().Tabs()->Count(), 1);
     ASSERT_NE(main().DebugWindow(), nullptr);
     EXPECT_EQ(FormInTab(0), main().DebugWindow());
@@ -160,7 +161,7 @@ TEST_F(WholeProgramTest, WrongPasswordIsShownAndLogged) {
     pseudo->setText("test");
     QTest::keyClicks(pass, "faux");
     QTest::keyClick(pass, Qt::Key_Return);
-    ASSERT_TRUE(WaitUntil([&] { return main().Babillon.VekState == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return main().Babillon.VekState == TVekState::Failed; }));
     ASSERT_TRUE(WaitUntil([&] { return DebugHolds("Mot de passe incorrect\nerror"); }))
         << DebugLines().join(" | ").toStdString();
     EXPECT_EQ(main().ConnectionAction()->text(), "&Connexion");

@@ -31,13 +31,13 @@ struct ChatRig {
     explicit ChatRig(std::function<void(int fd)> serve) : chat(std::move(serve)) {
         TestMainThread();
         AimAt(session, 1, chat.port());
-        session.VekState = 5;
+        session.VekState = TVekState::Chat;
         session.OnChatCommande = [this](const std::string& code,
                                         const std::vector<std::string>& params) {
             trail.push_back(params.empty() ? code : params[0]);
             if (on_line) on_line();
         };
-        session.OnDebug = [this](const std::string& text, std::uint8_t) {
+        session.OnDebug = [this](const std::string& text, DebugCategory) {
             if (text.rfind("Ligne trop longue", 0) == 0) trail.emplace_back("dropped");
         };
     }
@@ -249,7 +249,7 @@ TEST(BabillonBatch, QuittingWhileTheReaderWaitsInItsHandOffNeverHangs) {
         int lines = 0;
         auto session = std::make_unique<TBabillon>();
         AimAt(*session, 1, chat.port());
-        session->VekState = 5;
+        session->VekState = TVekState::Chat;
         session->OnChatCommande = [&lines](const std::string&, const std::vector<std::string>&) {
             ++lines;
         };

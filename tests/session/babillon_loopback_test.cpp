@@ -38,7 +38,8 @@ struct LoginRig {
 
     bool ReachChat() {
         session.Connect();
-        return Pump([this] { return session.VekState == 5 && recorder.HasLine("100"); });
+        return Pump(
+            [this] { return session.VekState == TVekState::Chat && recorder.HasLine("100"); });
     }
 
     ScriptedHttpServer http;
@@ -122,13 +123,13 @@ TEST(BabillonConnect, NothingListeningIsErrorOne) {
         TBabillon session;
         SessionRecorder recorder(session);
         AimAt(session, dead, dead);
-        session.VekState = c.state_before;
+        session.VekState = static_cast<TVekState>(c.state_before);
         session.Connect();
         EXPECT_EQ(recorder.events, (std::vector<std::string>{"connect", c.trace,
                                                              "0|D\xE9"
                                                              "connexion du serveur",
                                                              "disconnect", c.error}));
-        EXPECT_EQ(session.VekState, 0);
+        EXPECT_EQ(session.VekState, TVekState::Failed);
         EXPECT_FALSE(session.Connected());
     }
 }
@@ -148,7 +149,7 @@ TEST(BabillonConnect, AConnectionClosedByTheOwnersOnConnectedStartsNoReader) {
                                                          "0|D\xE9"
                                                          "connexion du serveur",
                                                          "disconnected", "disconnect"}));
-    EXPECT_EQ(session.VekState, 1);
+    EXPECT_EQ(session.VekState, TVekState::Cookie);
     EXPECT_FALSE(session.Connected());
     ASSERT_TRUE(Pump([&] { return http.requests().size() == 1; }));
     EXPECT_EQ(http.requests()[0], "");
@@ -172,7 +173,7 @@ TEST(BabillonLogin, MissingIdentityFailsBeforeAnyRequest) {
         session.Pass = c.pass;
         session.Connect();
         EXPECT_EQ(recorder.errors, (std::vector<std::pair<int, int>>{{c.error, 1}}));
-        EXPECT_EQ(session.VekState, 0);
+        EXPECT_EQ(session.VekState, TVekState::Failed);
         EXPECT_FALSE(session.Connected());
         // The server saw a connection closed without a single byte.
         ASSERT_TRUE(Pump([&] { return http.requests().size() == 1; }));
@@ -189,7 +190,7 @@ TEST(BabillonLogin, AServerThatClosesWithoutAnswerLeavesTheSessionWaiting) {
     session.Pass = "pw";
     session.Connect();
     ASSERT_TRUE(Pump([&] { return !recorder.answers.empty(); }));
-    EXPECT_EQ(session.VekState, 1);
+    EXPECT_EQ(session.VekState, TVekState::Cookie);
     EXPECT_TRUE(recorder.errors.empty());
     EXPECT_EQ(recorder.debug.back().second, 2) << recorder.debug.back().first;
     EXPECT_EQ(recorder.answers, std::vector<std::string>{""});
@@ -221,7 +222,7 @@ TEST(BabillonLogin, ServerFailureTextsAreErrors) {
         session.Connect();
         ASSERT_TRUE(Pump([&] { return !recorder.errors.empty(); }));
         EXPECT_EQ(recorder.errors, (std::vector<std::pair<int, int>>{{c.error, c.state}}));
-        EXPECT_EQ(session.VekState, 0);
+        EXPECT_EQ(session.VekState, TVekState::Failed);
         EXPECT_FALSE(session.Connected());
         EXPECT_TRUE(session.TempID.empty());
         // A failed answer is not handed on as data.
@@ -337,7 +338,7 @@ TEST(BabillonChat, AChatServerThatClosesEndsTheConnectionButNotTheState) {
     ASSERT_GE(events.size(), 2u);
     EXPECT_EQ(events[events.size() - 2], "line 70");
     EXPECT_EQ(events.back(), "disconnected");
-    EXPECT_EQ(rig.session.VekState, 5);
+    EXPECT_EQ(rig.session.VekState, TVekState::Chat);
     EXPECT_EQ(rig.recorder.off_main_thread, 0);
 
     // Connecting again goes straight back to the chat server with the same identifier.

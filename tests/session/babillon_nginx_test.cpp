@@ -48,7 +48,7 @@ TEST(BabillonNginx, TheFourRequestsGoThroughARealWebServer) {
     EXPECT_TRUE(recorder.errors.empty());
     EXPECT_EQ(session.Cookie, "ngx0c00k1e");
     EXPECT_EQ(session.TempID, "ngx-77");
-    EXPECT_EQ(session.VekState, 5);
+    EXPECT_EQ(session.VekState, TVekState::Chat);
     EXPECT_EQ(identifier_line, "0\t0\tngx-77\r\n");
     ASSERT_EQ(recorder.answers.size(), 4u);
     for (const std::string& answer : recorder.answers) {

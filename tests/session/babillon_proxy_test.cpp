@@ -71,10 +71,10 @@ TEST(BabillonProxies, TheWholeSessionGoesThroughEachKindOfProxy) {
         ASSERT_TRUE(Pump([&] { return recorder.HasLine("100") || !recorder.errors.empty(); }));
         if (c.error == 0) {
             EXPECT_TRUE(recorder.errors.empty());
-            EXPECT_EQ(session.VekState, 5);
+            EXPECT_EQ(session.VekState, TVekState::Chat);
         } else {
             EXPECT_EQ(recorder.errors, (std::vector<std::pair<int, int>>{{c.error, 1}}));
-            EXPECT_EQ(session.VekState, 0);
+            EXPECT_EQ(session.VekState, TVekState::Failed);
         }
     }
 }
@@ -102,7 +102,7 @@ TEST(BabillonProxies, AProxyForTheLoginOnlyLeavesTheChatDirect) {
     session.Connect();
     ASSERT_TRUE(Pump([&] { return recorder.HasLine("100") || !recorder.errors.empty(); }));
     EXPECT_TRUE(recorder.errors.empty());
-    EXPECT_EQ(session.VekState, 5);
+    EXPECT_EQ(session.VekState, TVekState::Chat);
 
     // And the login really goes through the proxy: with a wrong password it cannot start.
     TBabillon refused;

@@ -57,7 +57,7 @@ TEST(BabillonService, LogsInAndEntersTheRoom) {
     LogIn(session, server, "Test", "test");
 
     ASSERT_TRUE(Pump([&] { return recorder.HasLine("40"); }));
-    EXPECT_EQ(session.VekState, 5);
+    EXPECT_EQ(session.VekState, TVekState::Chat);
     EXPECT_EQ(recorder.off_main_thread, 0);
     EXPECT_FALSE(session.Cookie.empty());
     EXPECT_FALSE(session.TempID.empty());
@@ -125,7 +125,7 @@ TEST(BabillonService, RefusedLoginsAreErrors) {
         LogIn(session, server, c.pseudo, c.pass);
         ASSERT_TRUE(Pump([&] { return !recorder.errors.empty(); }));
         EXPECT_EQ(recorder.errors, (std::vector<std::pair<int, int>>{c.error}));
-        EXPECT_EQ(session.VekState, 0);
+        EXPECT_EQ(session.VekState, TVekState::Failed);
         EXPECT_FALSE(session.Connected());
     }
 }
@@ -143,14 +143,14 @@ TEST(BabillonService, AnsweringTheConnectionCheckKeepsTheSessionConnected) {
     LogIn(silent, server, "test", "test");
 
     // The server drops the one that keeps quiet...
-    ASSERT_TRUE(Pump([&] { return silent.VekState == 5 && !silent.Connected(); }));
+    ASSERT_TRUE(Pump([&] { return silent.VekState == TVekState::Chat && !silent.Connected(); }));
     EXPECT_EQ(silent_events.events.back(), "disconnected");
-    EXPECT_EQ(silent.VekState, 5);
+    EXPECT_EQ(silent.VekState, TVekState::Chat);
     // ...and goes on checking the one that answers.
     const int seen = answering_opener.checks;
     ASSERT_TRUE(Pump([&] { return answering_opener.checks >= seen + 3; }));
     EXPECT_TRUE(answering.Connected());
-    EXPECT_EQ(answering.VekState, 5);
+    EXPECT_EQ(answering.VekState, TVekState::Chat);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST(BabillonIdentity, ChecksTrimsAndLowersTheIdentity) {
         session.Pseudo = c.pseudo;
         session.Alias = c.alias;
         session.Pass = c.pass;
-        session.VekState = 4;
+        session.VekState = TVekState::TempId;
 
         EXPECT_EQ(session.CheckIdentity(), c.accepted);
         EXPECT_EQ(session.Pseudo.str(), c.pseudo_after);
@@ -59,10 +59,10 @@ TEST(BabillonIdentity, ChecksTrimsAndLowersTheIdentity) {
         EXPECT_EQ(recorder.DebugTrail(), expected);
         if (c.accepted) {
             EXPECT_TRUE(recorder.errors.empty());
-            EXPECT_EQ(session.VekState, 4);
+            EXPECT_EQ(session.VekState, TVekState::TempId);
         } else {
             EXPECT_EQ(recorder.errors, (std::vector<std::pair<int, int>>{{c.error, 4}}));
-            EXPECT_EQ(session.VekState, 0);
+            EXPECT_EQ(session.VekState, TVekState::Failed);
         }
     }
 }
@@ -93,13 +93,13 @@ TEST(BabillonConnect, RefusesMissingAddressesAndPortsBeforeAnythingElse) {
             session.IDPort = c.id_port;
             session.ChatAddress = c.chat_address;
             session.ChatPort = c.chat_port;
-            session.VekState = state;
+            session.VekState = static_cast<TVekState>(state);
 
             session.Connect();
 
             EXPECT_EQ(recorder.events,
                       (std::vector<std::string>{"error 10 in " + std::to_string(state)}));
-            EXPECT_EQ(session.VekState, state);
+            EXPECT_EQ(session.VekState, static_cast<TVekState>(state));
             EXPECT_FALSE(session.Connected());
         }
     }
@@ -132,7 +132,7 @@ TEST(BabillonRequests, ARequestOutsideItsOwnStateFailsWithErrorSixAndSendsNothin
                          std::to_string(state));
             TBabillon session;
             SessionRecorder recorder(session);
-            session.VekState = state;
+            session.VekState = static_cast<TVekState>(state);
 
             (session.*request)();
 
@@ -140,7 +140,7 @@ TEST(BabillonRequests, ARequestOutsideItsOwnStateFailsWithErrorSixAndSendsNothin
                                            "0|D\xE9"
                                            "connexion du serveur",
                                            "disconnect", "error 6 in " + std::to_string(state)}));
-            EXPECT_EQ(session.VekState, 0);
+            EXPECT_EQ(session.VekState, TVekState::Failed);
         }
     }
 }
@@ -162,7 +162,7 @@ TEST(BabillonTexts, ErrorTexts) {
         {255, "Erreur Inconnue"},
     };
     for (const auto& [code, text] : table) {
-        EXPECT_EQ(TBabillon::ErrorText(static_cast<std::uint8_t>(code)), text) << "code " << code;
+        EXPECT_EQ(TBabillon::ErrorText(static_cast<TVekError>(code)), text) << "code " << code;
     }
 }
 
@@ -182,7 +182,7 @@ TEST(BabillonTexts, SexAndFlagCodes) {
 
 TEST(BabillonConstruction, StartsAskingForTheCookie) {
     TBabillon session;
-    EXPECT_EQ(session.VekState, 1);
+    EXPECT_EQ(session.VekState, TVekState::Cookie);
     EXPECT_EQ(session.Sexe, 2);
     EXPECT_EQ(session.Status.str(), "en ligne");
     EXPECT_TRUE(session.Cookie.empty());
@@ -204,10 +204,10 @@ TEST(BabillonAnswers, AnAnswerWithoutAConnectionIsIgnored) {
     for (std::uint8_t state = 1; state <= 4; ++state) {
         TBabillon session;
         SessionRecorder recorder(session);
-        session.VekState = state;
+        session.VekState = static_cast<TVekState>(state);
         session.HandleHttpResponse("Set-Cookie: IDENTIFIANT=abc; path=/\r\n\"tempid\" value=\"7\"");
         EXPECT_TRUE(recorder.events.empty()) << "state " << int(state);
-        EXPECT_EQ(session.VekState, state);
+        EXPECT_EQ(session.VekState, static_cast<TVekState>(state));
     }
 }
 

@@ -40,7 +40,8 @@ struct HostileRig {
 
     bool ReachChat() {
         session.Connect();
-        return Pump([this] { return session.VekState == 5 && recorder.HasLine("100"); });
+        return Pump(
+            [this] { return session.VekState == TVekState::Chat && recorder.HasLine("100"); });
     }
 
     ScriptedHttpServer http;
@@ -92,14 +93,14 @@ TEST(HostileChatServer, AServerThatStallsCanBeLeftAndTheSessionLogsInAgain) {
     rig.session.IDPort = stalling_http.port();
     rig.session.Connect();
     ASSERT_TRUE(Pump([&] { return stalling_http.accepted() == 1; }));
-    EXPECT_EQ(rig.session.VekState, 1);
+    EXPECT_EQ(rig.session.VekState, TVekState::Cookie);
     rig.session.Disconnect();
     EXPECT_FALSE(rig.session.Connected());
 
     rig.session.IDPort = rig.http.port();
     ASSERT_TRUE(rig.ReachChat());
     rig.session.Disconnect();
-    rig.session.VekState = 1;
+    rig.session.VekState = TVekState::Cookie;
     EXPECT_TRUE(rig.warnings.empty());
     EXPECT_FALSE(rig.session.Connected());
 }

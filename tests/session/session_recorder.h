@@ -38,13 +38,18 @@ class SessionRecorder {
         session.OnConnected = [this] { Note("connected"); };
         session.OnDisconnected = [this] { Note("disconnected"); };
         session.OnDisconnect = [this] { Note("disconnect"); };
-        session.OnDebug = [this](const std::string& text, std::uint8_t category) {
-            Note(std::to_string(category) + "|" + text);
-            debug.emplace_back(text, category);
+        // Categories, errors and states are kept as their numbers, which the debug console and
+        // the error texts are written against.
+        session.OnDebug = [this](const std::string& text, DebugCategory category) {
+            const auto number = static_cast<std::uint8_t>(category);
+            Note(std::to_string(number) + "|" + text);
+            debug.emplace_back(text, number);
         };
-        session.OnError = [this](std::uint8_t code, std::uint8_t state) {
-            Note("error " + std::to_string(code) + " in " + std::to_string(state));
-            errors.emplace_back(code, state);
+        session.OnError = [this](TVekError code, TVekState state) {
+            const int code_number = static_cast<int>(code);
+            const int state_number = static_cast<int>(state);
+            Note("error " + std::to_string(code_number) + " in " + std::to_string(state_number));
+            errors.emplace_back(code_number, state_number);
         };
         session.OnDataAvailable = [this](const std::string& data) {
             Note("data");
