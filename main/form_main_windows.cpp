@@ -1,6 +1,7 @@
 // What the windows and the dispatcher ask of the main window: mostly its window registry.
 #include <algorithm>
 
+#include "auxiliary/form_stats.h"
 #include "directory/form_amis.h"
 #include "main/form_main.h"
 #include "main/ignore_list.h"
@@ -58,7 +59,9 @@ void Tform_main::OpenStandardWindows() {
     registry_->OpenStandardWindows();
 }
 
+// The statistics follow the room window, which goes with the others.
 void Tform_main::CloseAllWindows() {
+    if (form_stats) form_stats->close();
     registry_->CloseAllWindows();
 }
 

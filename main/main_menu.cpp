@@ -153,7 +153,6 @@ void Tform_main::ShowStatistics() {
     // The room window may have been made anew since the last time.
     connect(form_salon, &Tform_salon::MembersRebuilt, form_stats, &Tform_stats::Refresh,
             Qt::UniqueConnection);
-    connect(form_salon, &QObject::destroyed, form_stats, &QWidget::close, Qt::UniqueConnection);
     form_stats->Refresh();
     form_stats->show();
     form_stats->raise();
