@@ -12,24 +12,24 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "auxiliary/program_title.h"
-#include "config/favourite_rooms.h"
 #include "conversation/form_salon.h"
 #include "directory/form_salons_rech.h"
 #include "directory/room_entry.h"
 #include "directory/room_item_painter.h"
-#include "directory/room_names.h"
-#include "directory/send_key.h"
 #include "directory/wildcard.h"
 #include "platform/text_trim.h"
 #include "program/chat_windows.h"
 #include "program/program_state.h"
+#include "program/program_title.h"
 #include "session/babillon.h"
 #include "session/command_codes.h"
+#include "session/room_names.h"
+#include "store/favourite_rooms.h"
 #include "widgets/ansi_text.h"
 #include "widgets/babi_list_box.h"
 #include "widgets/babi_rich_view.h"
 #include "widgets/hint_window.h"
+#include "widgets/send_key.h"
 
 namespace {
 

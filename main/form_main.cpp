@@ -13,8 +13,6 @@
 
 #include "auxiliary/form_splash.h"
 #include "config/form_connex.h"
-#include "config/macro_store.h"
-#include "config/settings_store.h"
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
 #include "main/dispatcher.h"
@@ -22,6 +20,9 @@
 #include "main/tab_images.h"
 #include "main/window_registry.h"
 #include "program/program_state.h"
+#include "program/program_title.h"
+#include "store/macro_store.h"
+#include "store/settings_store.h"
 #include "widgets/ansi_text.h"
 #include "widgets/mdi_tab.h"
 
@@ -41,7 +42,7 @@ Tform_main::Tform_main(ProgramState& state, MainWindowOptions options, QWidget* 
       context_{Babillon, state, *this},
       dispatcher_(std::make_unique<Dispatcher>(context_)) {
     setObjectName("form_main");
-    setWindowTitle("Tamaris v1.5K");
+    setWindowTitle(kProgramTitle);
     state_.Busy = false;
     std::unique_ptr<Tform_splash> splash;
     if (options.show_splash) {
