@@ -340,11 +340,19 @@ void Tform_salons::JoinFavourite() {
     }
 }
 
+// Told once the handler at work is done: the first showing of the window comes within the
+// welcome line's handler, which must not wait for the user.
 void Tform_salons::ShowError(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramTitle), FromAnsi(text),
-                    QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    QMetaObject::invokeMethod(
+        this,
+        [this, message = FromAnsi(text)] {
+            auto* box = new QMessageBox(QMessageBox::Warning, QString::fromLatin1(kProgramTitle),
+                                        message, QMessageBox::Ok, this);
+            box->setTextFormat(Qt::PlainText);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        },
+        Qt::QueuedConnection);
 }
 
 void Tform_salons::showEvent(QShowEvent* event) {

@@ -16,8 +16,9 @@
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
 #include "main/dispatcher.h"
-#include "main/idle_watch.h"
+#include "main/private_modes.h"
 #include "main/tab_images.h"
+#include "main/window_registry.h"
 #include "program/program_state.h"
 #include "program/program_title.h"
 #include "store/macro_store.h"
@@ -50,14 +51,18 @@ Tform_main::Tform_main(ProgramState& state, MainWindowOptions options, QWidget* 
     }
     BuildTabPanel();
     BuildStatusBar();
-    BuildMenus();
+    modes_ = std::make_unique<PrivateModes>(context_, this);
+    registry_ = std::make_unique<WindowRegistry>(
+        context_, *mdi_, *mdi_tab_,
+        [this](QMdiSubWindow* window, int icon) { return AddTabWindow(window, icon); },
+        BuildMenus());
     state_.Config.RepPerso.clear();
     state_.Config.PrivateMode = 0;
     state_.Config = LoadConfig();
     state_.Macros = LoadMacros(MacrosPath());
     mdi_->setBackground(QBrush(BackgroundImage(FromAnsi(state_.Config.Image))));
     WireSession();
-    WatchIdleness();
+    modes_->RestartIdleWatch();
     qApp->installEventFilter(this);
     resize(900, 650);
 }
@@ -65,8 +70,10 @@ Tform_main::Tform_main(ProgramState& state, MainWindowOptions options, QWidget* 
 Tform_main::~Tform_main() {
     qApp->removeEventFilter(this);
     // The children reach the session and the state through the context: they go first.
-    CloseAllWindows();
-    DestroyChild(form_connex);
+    // Their closing moves the tab strip, whose handlers still ask the registry.
+    registry_->CloseAllWindows();
+    registry_->CloseConnexWindow();
+    registry_.reset();
     Babillon.OnConnect = nullptr;
     Babillon.OnConnected = nullptr;
     Babillon.OnDisconnected = nullptr;
@@ -132,8 +139,8 @@ void Tform_main::showEvent(QShowEvent* event) {
 }
 
 void Tform_main::closeEvent(QCloseEvent* event) {
-    CloseAllWindows();
-    DestroyChild(form_connex);
+    registry_->CloseAllWindows();
+    registry_->CloseConnexWindow();
     event->accept();
 }
 
@@ -144,6 +151,10 @@ void Tform_main::SetStatusPanel(StatusPanel panel, const std::string& text) {
     label->setText(FromAnsi(text));
     // A tooltip that looks like HTML is shown as HTML: this one is always given as such.
     label->setToolTip(Qt::convertFromPlainText(FromAnsi(text)));
+}
+
+void Tform_main::SetAutoBusyMinute(int milliseconds) {
+    modes_->SetAutoBusyMinute(milliseconds);
 }
 
 QString Tform_main::StatusPanelText(StatusPanel panel) const {
@@ -173,7 +184,7 @@ bool Tform_main::ApplicationEventsShortCut(int key) {
     if (tab < 6) return false;
     QLineEdit* input = nullptr;
     if (tab == 6) {
-        if (form_salon) input = form_salon->text_envoi;
+        if (Tform_salon* room = registry_->RoomWindow()) input = room->text_envoi;
     } else if (QMdiSubWindow* active = mdi_->activeSubWindow()) {
         if (auto* prive = qobject_cast<Tform_prive*>(active->widget())) input = prive->text_envoi;
     }

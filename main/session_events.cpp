@@ -6,6 +6,7 @@
 #include "directory/form_debug.h"
 #include "main/dispatcher.h"
 #include "main/form_main.h"
+#include "main/window_registry.h"
 #include "widgets/ansi_text.h"
 
 void Tform_main::WireSession() {
@@ -24,12 +25,14 @@ void Tform_main::WireSession() {
 }
 
 void Tform_main::BabillonConnect() {
-    if (form_debug) form_debug->SetSendEnabled(false);
+    if (Tform_debug* form_debug = registry_->DebugWindow()) form_debug->SetSendEnabled(false);
 }
 
 void Tform_main::BabillonConnected() {
     SM_Connexion->setText("Dé&connexion");
     Menu_Prives->setEnabled(true);
+    Tform_debug* form_debug = registry_->DebugWindow();
+    Tform_amis* form_amis = registry_->FriendsWindow();
     if (form_debug && Babillon.VekState == TVekState::Chat) {
         form_debug->SetSendEnabled(true);
     } else if (form_amis && Babillon.VekState == TVekState::Chat) {
@@ -40,7 +43,7 @@ void Tform_main::BabillonConnected() {
 void Tform_main::BabillonDisconnected() {
     SM_Connexion->setText("&Connexion");
     Menu_Prives->setEnabled(false);
-    if (form_debug) form_debug->SetSendEnabled(false);
+    if (Tform_debug* form_debug = registry_->DebugWindow()) form_debug->SetSendEnabled(false);
 }
 
 void Tform_main::BabillonError(TVekError error_code, TVekState) {
@@ -56,7 +59,7 @@ void Tform_main::BabillonError(TVekError error_code, TVekState) {
 }
 
 void Tform_main::BabillonDebug(const std::string& text, DebugCategory category) {
-    if (form_debug) form_debug->Append(text, category);
+    if (Tform_debug* form_debug = registry_->DebugWindow()) form_debug->Append(text, category);
 }
 
 void Tform_main::BabillonChatWarning(const std::string& text) {
