@@ -65,6 +65,9 @@ class Tform_main : public QMainWindow, public ChatWindows {
     void ToggleIgnore(const std::string& chat_id) override;
     void ShowPrivateWindow(int slot) override;
     void ShowRoomWindow() override;
+    void ClearRoomConversation() override;
+    std::vector<std::string> ListedRooms() override;
+    void NotifyFriendGone(const std::string& chat_id) override;
     bool IsFriend(const std::string& alias) override;
     void OpenConfiguration(int page) override;
     void ShowProfile(const std::string& alias) override;

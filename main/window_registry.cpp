@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cctype>
 
 #include <QAction>
@@ -258,15 +257,12 @@ void Tform_main::ShowPrivateWindow(int slot) {
 void Tform_main::ShowRoomWindow() {
     if (!form_salon) return;
     const int tab = mdi_tab_->IndexOf(form_salon->parentWidget());
-    if (tab >= 0) mdi_tab_->SetTabIndex(tab);
+    if (tab >= 0) mdi_tab_->SetTabIndexQuietly(tab);
     ShowChild(form_salon);
 }
 
 bool Tform_main::IsFriend(const std::string& alias) {
-    if (!form_amis) return false;
-    const auto& friends = form_amis->Friends();
-    return std::any_of(friends.begin(), friends.end(),
-                       [&alias](const FriendRecord& record) { return record.nickname == alias; });
+    return form_amis && form_amis->Friends().HasNickname(alias);
 }
 
 void Tform_main::ToggleIgnore(const std::string& chat_id) {

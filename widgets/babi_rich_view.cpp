@@ -194,9 +194,6 @@ void BabiRichView::StylesChanged() {
 }
 
 void BabiRichView::AppendParagraph(const RichParagraph& paragraph) {
-    // Emptied behind our back (QTextEdit::clear): the resources went with the text.
-    if (paragraph_count_ > 0 && document()->isEmpty()) Clear();
-
     QTextCursor cursor(document());
     // Inside the edit block the cursor does not lay out the last line to find its x.
     cursor.beginEditBlock();
