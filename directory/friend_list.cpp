@@ -3,6 +3,7 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "program/dispatch_fields.h"
 #include "widgets/ansi_text.h"
@@ -10,6 +11,8 @@
 namespace {
 
 constexpr std::size_t kInfoRecord = 7;
+constexpr std::size_t kNicknameWidth = decltype(FriendRecord::nickname)::capacity;
+constexpr std::size_t kAccountWidth = decltype(FriendRecord::account)::capacity;
 
 enum FriendGroup { kWomen, kMen, kNotGiven, kGone, kGroupCount };
 
@@ -37,23 +40,28 @@ std::size_t FriendList::AddEntries(const std::vector<std::string>& fields, bool 
         entries_.clear();
     }
     std::size_t dropped = 0;
+    std::string key;
     for (std::size_t i = 1; i < fields.size(); ++i) {
-        const std::string& entry = fields[i];
+        const std::string_view entry = fields[i];
         const std::size_t colon = entry.find(':');
-        const std::string after = colon == std::string::npos ? "" : entry.substr(colon + 1);
+        const std::string_view after =
+            colon == std::string_view::npos ? std::string_view() : entry.substr(colon + 1);
         const std::size_t zero = after.find('0');
-        FriendRecord record;
-        record.nickname = entry.substr(0, colon);
-        record.account = zero == std::string::npos ? "" : after.substr(zero + 1);
-        std::string key = record.nickname.str() + '\t' + record.account.str();
+        const std::string_view nickname = entry.substr(0, std::min(colon, kNicknameWidth));
+        const std::string_view account = zero == std::string_view::npos
+                                             ? std::string_view()
+                                             : after.substr(zero + 1, kAccountWidth);
+        key.assign(nickname).append(1, '\t').append(account);
         if (entries_.count(key) != 0) continue;
         if (records_.size() >= kMaxFriends) {
             ++dropped;
             continue;
         }
-        entries_.insert(std::move(key));
-        by_nickname_[record.nickname.str()].push_back(records_.size());
-        records_.push_back(std::move(record));
+        entries_.insert(key);
+        by_nickname_[std::string(nickname)].push_back(records_.size());
+        FriendRecord& record = records_.emplace_back();
+        record.nickname = nickname;
+        record.account = account;
     }
     return dropped;
 }
