@@ -5,6 +5,7 @@
 #include <QTime>
 
 #include "platform/text_trim.h"
+#include "program/program_title.h"
 #include "widgets/ansi_text.h"
 
 namespace {
@@ -23,7 +24,7 @@ std::string ExpandMacro(const MacroTable& table, const std::string& name) {
     if (key == "time") {
         return "Il est " + ToAnsi(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
     }
-    if (key == "version") return kVersionText;
+    if (key == "version") return kProgramTitle;
     for (const auto& [macro, text] : table) {
         if (macro == key) return platform::TrimBlanks(text);
     }

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "directory/friend_list.h"
-#include "directory/notification_sound.h"
 #include "directory/popup_target.h"
-#include "directory/standard_window.h"
+#include "program/notification_sound.h"
+#include "program/standard_window.h"
 
 class BabiListBox;
 class QLabel;

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "directory/popup_target.h"
-#include "directory/standard_window.h"
 #include "directory/user_results.h"
+#include "program/standard_window.h"
 
 class BabiListBox;
 class QComboBox;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "directory/popup_target.h"
-#include "directory/standard_window.h"
+#include "program/standard_window.h"
 
 class BabiListBox;
 class QLabel;

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "config/identity_record.h"
-#include "config/macro_store.h"
-#include "config/settings.h"
 #include "session/limited_text.h"
+#include "store/identity_record.h"
+#include "store/macro_store.h"
+#include "store/settings.h"
 
 // A room text that arrived before the room's member list: shown once the list is there.
 struct HeldText {

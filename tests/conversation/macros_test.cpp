@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "config/macro_store.h"
-#include "config/temp_dir.h"
+#include "store/macro_store.h"
+#include "support/temp_dir.h"
 
 namespace {
 
