@@ -66,6 +66,7 @@ class Tform_main : public QMainWindow, public ChatWindows {
     void ShowPrivateWindow(int slot) override;
     void ShowRoomWindow() override;
     bool IsFriend(const std::string& alias) override;
+    void ShowStatistics() override;
     void OpenConfiguration(int page) override;
     void ShowProfile(const std::string& alias) override;
     void ShowMailPage(const std::string& alias) override;
@@ -139,8 +140,6 @@ class Tform_main : public QMainWindow, public ChatWindows {
     // The configuration dialog stored new settings: the background, the open conversations
     // and the automatic busy mode take them now.
     void TakeNewSettings();
-    // The statistics window of the current room, following its member list.
-    void ShowStatistics();
     void AboutClick();
     void QuitClick();
 

@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "widgets/span_style.h"
+
 namespace {
 
 // Hot-link runs carry these in their character format: the format is the whole record, so
@@ -61,15 +63,6 @@ QString RunText(const QString& text) {
 bool SameFormat(const RichRun& a, const RichRun& b) {
     return a.kind == b.kind && a.style == b.style && a.colour == b.colour &&
            (a.kind != RichRun::Kind::HotLink || a.tag == b.tag);
-}
-
-QString SpanStyle(const QTextCharFormat& format) {
-    const QFont font = format.font();
-    return QStringLiteral("font-family:'%1'; font-size:%2pt; font-weight:%3; color:%4;")
-        .arg(font.family().toHtmlEscaped())
-        .arg(font.pointSizeF())
-        .arg(font.bold() ? 700 : 400)
-        .arg(format.foreground().color().name());
 }
 
 QImage ToImage(const QVariant& resource) {
@@ -224,6 +217,11 @@ void BabiRichView::AppendParagraph(const RichParagraph& paragraph) {
             if (const QTextImageFormat* format = PictureFormat(run.picture)) {
                 cursor.insertImage(*format);
             }
+            ++i;
+            continue;
+        }
+        if (run.kind == RichRun::Kind::LineBreak) {
+            cursor.insertText(QString(QChar::LineSeparator), StyleFormat(run.style, run.colour));
             ++i;
             continue;
         }
@@ -568,7 +566,7 @@ QMimeData* BabiRichView::createMimeDataFromSelection() const {
             }
             const QString text = fragment.text().mid(from - fragment.position(), to - from);
             plain += text;
-            html += QStringLiteral("<span style=\"%1\">").arg(SpanStyle(format)) +
+            html += QStringLiteral("<span style=\"%1\">").arg(SpanStyle(format).toHtmlEscaped()) +
                     text.toHtmlEscaped() + QStringLiteral("</span>");
         }
         html += QStringLiteral("</p>\n");
