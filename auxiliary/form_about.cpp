@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "auxiliary/program_title.h"
+#include "program/program_title.h"
 
 Tform_about::Tform_about(QWidget* parent)
     : QDialog(parent), btn_ok(new QPushButton(QStringLiteral("OK"), this)) {

@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QTimer>
 
-#include "auxiliary/program_title.h"
+#include "program/program_title.h"
 
 Tform_splash::Tform_splash(QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {

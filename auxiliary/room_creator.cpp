@@ -1,6 +1,6 @@
 #include "auxiliary/room_creator.h"
 
-#include "directory/room_names.h"
+#include "session/room_names.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "config/settings.h"
 #include "conversation/conversation_view.h"
 #include "conversation/member_table.h"
 #include "conversation/message_paragraphs.h"
+#include "store/settings.h"
 
 inline const std::vector<std::string>& SampleBodies() {
     static const std::vector<std::string> bodies = {

@@ -21,9 +21,9 @@
 #include <QVBoxLayout>
 
 #include "config/dialog_rules.h"
-#include "config/settings_store.h"
 #include "config/sorted_list.h"
 #include "program/program_state.h"
+#include "store/settings_store.h"
 #include "widgets/ansi_text.h"
 #include "widgets/windows_colour.h"
 

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <array>
 
-#include "config/settings.h"
+#include "store/settings.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -9,10 +9,10 @@
 
 #include "config/dialog_rules.h"
 #include "config/form_config.h"
-#include "config/macro_store.h"
 #include "config/sorted_list.h"
 #include "conversation/macros.h"
 #include "program/program_state.h"
+#include "store/macro_store.h"
 #include "widgets/ansi_text.h"
 
 namespace {

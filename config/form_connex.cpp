@@ -19,11 +19,11 @@
 #include <utility>
 
 #include "config/html_item_delegate.h"
-#include "config/identity_store.h"
-#include "config/settings_store.h"
 #include "config/sorted_list.h"
 #include "program/program_state.h"
 #include "session/babillon.h"
+#include "store/identity_store.h"
+#include "store/settings_store.h"
 #include "widgets/ansi_text.h"
 #include "widgets/password_edit.h"
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "config/settings.h"
+#include "store/settings.h"
 
 // What the answering machine sends back for a message from a partner: the configured text
 // chosen by RepType (0 everybody, 1 friends apart, 2 personal list apart, 3 both), nothing for

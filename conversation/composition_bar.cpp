@@ -4,11 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "config/settings.h"
 #include "conversation/colour_box.h"
 #include "conversation/composition.h"
-#include "directory/send_key.h"
+#include "store/settings.h"
 #include "widgets/ansi_text.h"
+#include "widgets/send_key.h"
 
 CompositionBar::CompositionBar(QWidget* parent)
     : QWidget(parent),

@@ -1,8 +1,8 @@
 #include "conversation/conversation_view.h"
 
-#include "config/settings.h"
 #include "conversation/chat_styles.h"
 #include "conversation/emoticon_pictures.h"
+#include "store/settings.h"
 
 const RichStyleSheet& ChatStyleSheet() {
     static const RichStyleSheet styles = MakeChatStyleSheet();

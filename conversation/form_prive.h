@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "directory/notification_sound.h"
+#include "program/notification_sound.h"
 #include "program/window_context.h"
 #include "session/limited_text.h"
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "conversation/member_table.h"
-#include "directory/notification_sound.h"
-#include "directory/standard_window.h"
+#include "program/notification_sound.h"
+#include "program/standard_window.h"
 
 class BabiRichView;
 class CompositionBar;

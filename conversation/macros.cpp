@@ -6,6 +6,7 @@
 
 #include "conversation/clock_text.h"
 #include "platform/text_trim.h"
+#include "program/program_title.h"
 #include "widgets/ansi_text.h"
 
 namespace {
@@ -20,7 +21,7 @@ std::string ExpandMacro(const MacroTable& table, const std::string& name) {
         return "Nous sommes le " + ToAnsi(DateText(QLocale::system(), QDate::currentDate()));
     }
     if (key == "time") return "Il est " + ToAnsi(TimeText(QLocale::system(), QTime::currentTime()));
-    if (key == "version") return kVersionText;
+    if (key == "version") return kProgramTitle;
     for (const auto& [macro, text] : table) {
         if (macro == key) return platform::TrimBlanks(text);
     }

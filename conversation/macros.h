@@ -3,9 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "config/macro_store.h"
-
-inline constexpr const char* kVersionText = "Tamaris v1.5K";
+#include "store/macro_store.h"
 
 // The expansion of a macro name: the built-ins "date", "time" and "version", else the text
 // of the table's first macro of that lower-cased name, trimmed; an unknown name gives "".

@@ -12,7 +12,6 @@
 #include "conversation/form_prive.h"
 #include "directory/contact_pictures.h"
 #include "directory/friend_item_painter.h"
-#include "directory/send_key.h"
 #include "program/chat_windows.h"
 #include "program/program_state.h"
 #include "session/babillon.h"
@@ -20,6 +19,7 @@
 #include "widgets/ansi_text.h"
 #include "widgets/babi_list_box.h"
 #include "widgets/hint_window.h"
+#include "widgets/send_key.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "directory/friend_list.h"
-#include "directory/notification_sound.h"
-#include "directory/standard_window.h"
+#include "program/notification_sound.h"
+#include "program/standard_window.h"
 
 class BabiListBox;
 class QLabel;

@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "directory/send_key.h"
 #include "directory/sex_combo_box.h"
 #include "directory/user_search.h"
 #include "program/chat_windows.h"
@@ -17,6 +16,7 @@
 #include "widgets/ansi_text.h"
 #include "widgets/babi_list_box.h"
 #include "widgets/hint_window.h"
+#include "widgets/send_key.h"
 
 namespace {
 

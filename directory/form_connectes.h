@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "directory/standard_window.h"
 #include "directory/user_results.h"
+#include "program/standard_window.h"
 
 class BabiListBox;
 class QComboBox;

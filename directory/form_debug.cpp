@@ -12,11 +12,11 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-#include "auxiliary/program_title.h"
 #include "directory/debug_category.h"
-#include "directory/send_key.h"
+#include "program/program_title.h"
 #include "session/babillon.h"
 #include "widgets/ansi_text.h"
+#include "widgets/send_key.h"
 
 namespace {
 

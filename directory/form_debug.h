@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "directory/standard_window.h"
+#include "program/standard_window.h"
 
 class QListWidget;
 class QLineEdit;

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "directory/notification_sound.h"
-#include "directory/standard_window.h"
+#include "program/notification_sound.h"
+#include "program/standard_window.h"
 
 class BabiRichView;
 

@@ -12,24 +12,24 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "auxiliary/program_title.h"
-#include "config/favourite_rooms.h"
 #include "conversation/form_salon.h"
 #include "directory/form_salons_rech.h"
 #include "directory/room_entry.h"
 #include "directory/room_item_painter.h"
-#include "directory/room_names.h"
-#include "directory/send_key.h"
 #include "directory/wildcard.h"
 #include "platform/text_trim.h"
 #include "program/chat_windows.h"
 #include "program/program_state.h"
+#include "program/program_title.h"
 #include "session/babillon.h"
 #include "session/command_codes.h"
+#include "session/room_names.h"
+#include "store/favourite_rooms.h"
 #include "widgets/ansi_text.h"
 #include "widgets/babi_list_box.h"
 #include "widgets/babi_rich_view.h"
 #include "widgets/hint_window.h"
+#include "widgets/send_key.h"
 
 namespace {
 
@@ -340,11 +340,19 @@ void Tform_salons::JoinFavourite() {
     }
 }
 
+// Told once the handler at work is done: the first showing of the window comes within the
+// welcome line's handler, which must not wait for the user.
 void Tform_salons::ShowError(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramTitle), FromAnsi(text),
-                    QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    QMetaObject::invokeMethod(
+        this,
+        [this, message = FromAnsi(text)] {
+            auto* box = new QMessageBox(QMessageBox::Warning, QString::fromLatin1(kProgramTitle),
+                                        message, QMessageBox::Ok, this);
+            box->setTextFormat(Qt::PlainText);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        },
+        Qt::QueuedConnection);
 }
 
 void Tform_salons::showEvent(QShowEvent* event) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "directory/standard_window.h"
+#include "program/standard_window.h"
 
 class BabiListBox;
 class QLabel;

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "directory/room_names.h"
+#include "session/room_names.h"
 
 namespace {
 

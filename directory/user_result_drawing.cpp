@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "directory/room_names.h"
 #include "directory/user_results.h"
+#include "session/room_names.h"
 #include "widgets/ansi_text.h"
 
 namespace {

@@ -9,14 +9,14 @@
 #include <string_view>
 #include <vector>
 
-#include "config/favourite_rooms.h"
-#include "config/identity_store.h"
-#include "config/macro_store.h"
-#include "config/settings_store.h"
 #include "fuzz_data_dir.h"
 #include "fuzz_input.h"
 #include "platform/ini_file.h"
 #include "platform/text_trim.h"
+#include "store/favourite_rooms.h"
+#include "store/identity_store.h"
+#include "store/macro_store.h"
+#include "store/settings_store.h"
 
 namespace {
 

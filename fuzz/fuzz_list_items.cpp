@@ -15,12 +15,12 @@
 #include "conversation/member_table.h"
 #include "directory/friend_list.h"
 #include "directory/room_entry.h"
-#include "directory/room_names.h"
 #include "directory/user_results.h"
 #include "fuzz_input.h"
 #include "program/dispatch_fields.h"
 #include "qt_fuzz_app.h"
 #include "session/chat_line.h"
+#include "session/room_names.h"
 #include "widgets/ansi_text.h"
 
 namespace {

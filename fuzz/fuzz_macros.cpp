@@ -6,13 +6,13 @@
 #include <string>
 #include <string_view>
 
-#include "config/macro_store.h"
 #include "conversation/composition.h"
 #include "conversation/macros.h"
 #include "fuzz_data_dir.h"
 #include "fuzz_input.h"
 #include "platform/text_trim.h"
 #include "qt_fuzz_app.h"
+#include "store/macro_store.h"
 
 namespace {
 

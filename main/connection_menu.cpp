@@ -7,19 +7,15 @@
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
 #include "main/form_main.h"
-#include "main/idle_watch.h"
+#include "main/private_modes.h"
 #include "main/tab_images.h"
+#include "main/window_registry.h"
 #include "program/program_state.h"
 #include "widgets/ansi_text.h"
 
 namespace {
-constexpr int kIconConnexion = 0;
 const QString kConnectCaption = QStringLiteral("&Connexion");
 }  // namespace
-
-Tform_connex* Tform_main::ConnexWindow() {
-    return form_connex;
-}
 
 void Tform_main::SM_ConnexionClick() {
     if (SM_Connexion->text() == kConnectCaption) {
@@ -31,9 +27,7 @@ void Tform_main::SM_ConnexionClick() {
         hooks.open_connection_settings = [this] {
             OpenConfiguration(Tform_config::kPageConnexion);
         };
-        auto* form = new Tform_connex(Babillon, state_, hooks);
-        form_connex = form;
-        AddTabWindow(AddChild(form, kIconConnexion), kIconConnexion);
+        registry_->OpenConnexWindow(hooks);
         return;
     }
     Babillon.Disconnect();
@@ -52,11 +46,13 @@ void Tform_main::OpenConfiguration(int page) {
 
 void Tform_main::TakeNewSettings() {
     mdi_->setBackground(QBrush(BackgroundImage(FromAnsi(state_.Config.Image))));
-    if (Tform_salon* room = RoomWindow()) room->ApplySettings();
-    for (const QPointer<Tform_prive>& conversation : PrivateWindows) {
-        if (conversation) conversation->ApplySettings();
+    if (Tform_salon* room = registry_->RoomWindow()) room->ApplySettings();
+    for (int slot = 0; slot < registry_->PrivateWindowCount(); ++slot) {
+        if (Tform_prive* conversation = registry_->PrivateWindow(slot)) {
+            conversation->ApplySettings();
+        }
     }
-    idle_watch_->Restart();
+    modes_->RestartIdleWatch();
 }
 
 void Tform_main::ConfigurationClick() {

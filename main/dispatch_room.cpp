@@ -1,12 +1,12 @@
 // The room the user is in: entering it, its texts, its members and the room lists.
 #include "conversation/form_salon.h"
 #include "directory/form_salons.h"
-#include "directory/room_names.h"
-#include "program/chat_windows.h"
 #include "main/dispatch_handlers.h"
+#include "program/chat_windows.h"
 #include "program/program_state.h"
 #include "session/babillon.h"
 #include "session/command_codes.h"
+#include "session/room_names.h"
 
 namespace {
 

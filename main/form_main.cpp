@@ -13,14 +13,16 @@
 
 #include "auxiliary/form_splash.h"
 #include "config/form_connex.h"
-#include "config/macro_store.h"
-#include "config/settings_store.h"
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
 #include "main/dispatcher.h"
-#include "main/idle_watch.h"
+#include "main/private_modes.h"
 #include "main/tab_images.h"
+#include "main/window_registry.h"
 #include "program/program_state.h"
+#include "program/program_title.h"
+#include "store/macro_store.h"
+#include "store/settings_store.h"
 #include "widgets/ansi_text.h"
 #include "widgets/mdi_tab.h"
 
@@ -40,7 +42,7 @@ Tform_main::Tform_main(ProgramState& state, MainWindowOptions options, QWidget* 
       context_{Babillon, state, *this},
       dispatcher_(std::make_unique<Dispatcher>(context_)) {
     setObjectName("form_main");
-    setWindowTitle("Tamaris v1.5K");
+    setWindowTitle(kProgramTitle);
     state_.Busy = false;
     std::unique_ptr<Tform_splash> splash;
     if (options.show_splash) {
@@ -49,14 +51,18 @@ Tform_main::Tform_main(ProgramState& state, MainWindowOptions options, QWidget* 
     }
     BuildTabPanel();
     BuildStatusBar();
-    BuildMenus();
+    modes_ = std::make_unique<PrivateModes>(context_, this);
+    registry_ = std::make_unique<WindowRegistry>(
+        context_, *mdi_, *mdi_tab_,
+        [this](QMdiSubWindow* window, int icon) { return AddTabWindow(window, icon); },
+        BuildMenus());
     state_.Config.RepPerso.clear();
     state_.Config.PrivateMode = 0;
     state_.Config = LoadConfig();
     state_.Macros = LoadMacros(MacrosPath());
     mdi_->setBackground(QBrush(BackgroundImage(FromAnsi(state_.Config.Image))));
     WireSession();
-    WatchIdleness();
+    modes_->RestartIdleWatch();
     qApp->installEventFilter(this);
     resize(900, 650);
 }
@@ -64,8 +70,10 @@ Tform_main::Tform_main(ProgramState& state, MainWindowOptions options, QWidget* 
 Tform_main::~Tform_main() {
     qApp->removeEventFilter(this);
     // The children reach the session and the state through the context: they go first.
-    CloseAllWindows();
-    DestroyChild(form_connex);
+    // Their closing moves the tab strip, whose handlers still ask the registry.
+    registry_->CloseAllWindows();
+    registry_->CloseConnexWindow();
+    registry_.reset();
     Babillon.OnConnect = nullptr;
     Babillon.OnConnected = nullptr;
     Babillon.OnDisconnected = nullptr;
@@ -131,8 +139,8 @@ void Tform_main::showEvent(QShowEvent* event) {
 }
 
 void Tform_main::closeEvent(QCloseEvent* event) {
-    CloseAllWindows();
-    DestroyChild(form_connex);
+    registry_->CloseAllWindows();
+    registry_->CloseConnexWindow();
     event->accept();
 }
 
@@ -141,6 +149,10 @@ void Tform_main::SetStatusPanel(int panel, const std::string& text) {
     status_panels_[panel]->setText(FromAnsi(text));
     // A tooltip that looks like HTML is shown as HTML: this one is always given as such.
     status_panels_[panel]->setToolTip(Qt::convertFromPlainText(FromAnsi(text)));
+}
+
+void Tform_main::SetAutoBusyMinute(int milliseconds) {
+    modes_->SetAutoBusyMinute(milliseconds);
 }
 
 QString Tform_main::StatusPanelText(int panel) const {
@@ -169,7 +181,7 @@ bool Tform_main::ApplicationEventsShortCut(int key) {
     if (tab < 6) return false;
     QLineEdit* input = nullptr;
     if (tab == 6) {
-        if (form_salon) input = form_salon->text_envoi;
+        if (Tform_salon* room = registry_->RoomWindow()) input = room->text_envoi;
     } else if (QMdiSubWindow* active = mdi_->activeSubWindow()) {
         if (auto* prive = qobject_cast<Tform_prive*>(active->widget())) input = prive->text_envoi;
     }

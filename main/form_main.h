@@ -14,8 +14,8 @@
 #include "session/babillon.h"
 
 class Dispatcher;
-class IdleWatch;
 class MDITab;
+class PrivateModes;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -26,6 +26,8 @@ class Tform_browser;
 class Tform_config;
 class Tform_stats;
 class Tform_connex;
+class WindowRegistry;
+struct RegistryMenuItems;
 
 // Options of the main window's start-up; tests turn the splash off.
 struct MainWindowOptions {
@@ -33,7 +35,7 @@ struct MainWindowOptions {
 };
 
 // The program's MDI frame: the session, the registry of child windows and their tab strip,
-// the main menu and the status bar.
+// the main menu with the private-message modes, and the status bar.
 class Tform_main : public QMainWindow, public ChatWindows {
     Q_OBJECT
   public:
@@ -83,8 +85,8 @@ class Tform_main : public QMainWindow, public ChatWindows {
 
     Tform_browser* NewsWindow();
     Tform_connex* ConnexWindow();
-    int PrivateWindowCount() const { return static_cast<int>(PrivateWindows.size()); }
-    int BrowserPageCount() const { return static_cast<int>(BrowserPages.size()); }
+    int PrivateWindowCount() const;
+    int BrowserPageCount() const;
     Tform_browser* BrowserPage(int index) const;
 
     MDITab* Tabs() { return mdi_tab_; }
@@ -98,9 +100,6 @@ class Tform_main : public QMainWindow, public ChatWindows {
     ProgramState& State() { return state_; }
     WindowContext& Context() { return context_; }
 
-    // The service's mail domain, for the e-mail pages.
-    static constexpr const char* kMailDomain = "babillon.fr";
-
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -110,21 +109,14 @@ class Tform_main : public QMainWindow, public ChatWindows {
     // Construction
     void BuildTabPanel();
     void BuildStatusBar();
-    void BuildMenus();
-    void BuildModulesMenu();
+    RegistryMenuItems BuildMenus();
+    RegistryMenuItems BuildModulesMenu();
     void BuildToolsMenu();
     void BuildPrivateMenu();
     void BuildWindowsMenu();
     void BuildHelpMenu();
     void WireSession();
 
-    // Registry
-    QMdiSubWindow* AddChild(QWidget* form, int icon);
-    void DestroyChild(QWidget* form);
-    void EnableWhileAlive(QWidget* form, QAction* action);
-    void ShowChild(QWidget* form);
-    Tform_browser* OpenBrowserPage(const QString& caption, int icon, const std::string& url);
-    std::string IdentificationServerUrl() const;
     QWidget* TabForm(int index) const;
 
     // Tab strip
@@ -143,21 +135,6 @@ class Tform_main : public QMainWindow, public ChatWindows {
     void AboutClick();
     void QuitClick();
 
-    // The private-message modes menu
-    void FonctionnementNormal1Click();
-    void Pasdenouveaupriv1Click();
-    void Occupe1Click();
-    void Repondeur1Click();
-    void Configurationdurpondeur1Click();
-    // Checks the mode's item, sets the mode and the busy flag and tells the server; nothing
-    // when the mode is already the current one. send false changes only our side.
-    void ChoosePrivateMode(int mode, const std::string& reason, bool send = true);
-    std::string AskBusyReason();
-    // TimeOccupe: busy after the user left the program alone, back on their next input.
-    void WatchIdleness();
-    void UserIdle();
-    void UserBack();
-
     // Session events
     void BabillonConnect();
     void BabillonConnected();
@@ -174,17 +151,8 @@ class Tform_main : public QMainWindow, public ChatWindows {
     std::unique_ptr<Dispatcher> dispatcher_;
     bool debug_created_on_show_ = false;
 
-    // Registry
-    QPointer<Tform_debug> form_debug;
-    QPointer<Tform_browser> form_news;
-    QPointer<Tform_salons> form_salons;
-    QPointer<Tform_connectes> form_connectes;
-    QPointer<Tform_infos> form_infos;
-    QPointer<Tform_amis> form_amis;
-    QPointer<Tform_salon> form_salon;
-    std::vector<QPointer<Tform_prive>> PrivateWindows;
-    std::vector<QPointer<Tform_browser>> BrowserPages;
-    QPointer<Tform_connex> form_connex;
+    std::unique_ptr<PrivateModes> modes_;
+    std::unique_ptr<WindowRegistry> registry_;
     QPointer<Tform_config> form_config;
     QPointer<Tform_stats> form_stats;
     // The one box that tells of chat connection trouble: a new warning replaces its text.
@@ -198,19 +166,5 @@ class Tform_main : public QMainWindow, public ChatWindows {
 
     // Menu items
     QAction* SM_Connexion = nullptr;
-    QAction* SM_A_Debug = nullptr;
-    QAction* SM_A_Salons = nullptr;
-    QAction* SM_A_Connectes = nullptr;
-    QAction* SM_A_Infos = nullptr;
-    QAction* SM_A_Amis = nullptr;
-    QAction* SM_A_Salon = nullptr;
-    QAction* SM_Stats = nullptr;
     QMenu* Menu_Prives = nullptr;
-    // The four items of the private-message modes, by mode.
-    std::array<QAction*, 4> PrivateModeItems{};
-
-    std::unique_ptr<IdleWatch> idle_watch_;
-    int auto_busy_minute_ms_ = 60000;
-    // The mode the automatic busy mode left, -1 while it is not on.
-    int auto_busy_from_ = -1;
 };

@@ -3,12 +3,13 @@
 
 #include "main/form_main.h"
 #include "program/program_state.h"
+#include "program/program_title.h"
 #include "main/qt_french.h"
 #include "main/qt_main_thread.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Tamaris v1.5K");
+    QApplication::setApplicationName(kProgramTitle);
     QTranslator qt_texts;
     InstallQtFrenchTexts(qt_texts);
     QtMainThread main_thread;

@@ -14,6 +14,8 @@
 #include "directory/form_infos.h"
 #include "directory/form_salons.h"
 #include "main/form_main.h"
+#include "main/private_modes.h"
+#include "main/window_registry.h"
 
 namespace {
 
@@ -49,15 +51,16 @@ void TileWindows(QMdiArea* area, Qt::Orientation orientation) {
 
 }  // namespace
 
-void Tform_main::BuildMenus() {
-    BuildModulesMenu();
+RegistryMenuItems Tform_main::BuildMenus() {
+    const RegistryMenuItems items = BuildModulesMenu();
     BuildToolsMenu();
     BuildPrivateMenu();
     BuildWindowsMenu();
     BuildHelpMenu();
+    return items;
 }
 
-void Tform_main::BuildModulesMenu() {
+RegistryMenuItems Tform_main::BuildModulesMenu() {
     QMenu* menu = menuBar()->addMenu("&Modules");
     menu->setObjectName("Menu_Modules");
     SM_Connexion = AddItem(menu, "SM_Connexion", "&Connexion", QKeySequence("Ctrl+K"));
@@ -68,28 +71,43 @@ void Tform_main::BuildModulesMenu() {
                                   auto form_of) {
         QAction* action = AddItem(menu, name, caption, QKeySequence(keys));
         action->setEnabled(false);
-        connect(action, &QAction::triggered, this, [this, form_of] { ShowChild(form_of()); });
+        connect(action, &QAction::triggered, this,
+                [this, form_of] { registry_->ShowChild(form_of(*registry_)); });
         return action;
     };
-    SM_A_Debug = show_item("SM_A_Debug", "Afficher le &debug", "Ctrl+D",
-                           [this]() -> QWidget* { return form_debug; });
-    SM_A_Salons = show_item("SM_A_Salons", "Afficher la &liste des salons", "Ctrl+L",
-                            [this]() -> QWidget* { return form_salons; });
-    SM_A_Connectes = show_item("SM_A_Connectes", "Afficher la liste des co&nnectés", "Ctrl+N",
-                               [this]() -> QWidget* { return form_connectes; });
-    SM_A_Infos = show_item("SM_A_Infos", "Afficher les &infos", "Ctrl+I",
-                           [this]() -> QWidget* { return form_infos; });
-    SM_A_Amis = show_item("SM_A_Amis", "Afficher les &ami(e)s", "Ctrl+M",
-                          [this]() -> QWidget* { return form_amis; });
-    SM_A_Salon = show_item("SM_A_Salon", "Afficher le &salon courant", "Ctrl+S",
-                           [this]() -> QWidget* { return form_salon; });
-    SM_Stats = AddItem(menu, "SM_Stats", "Statistiques sur le salon");
-    SM_Stats->setEnabled(false);
-    connect(SM_Stats, &QAction::triggered, this, &Tform_main::ShowStatistics);
+    RegistryMenuItems items;
+    items.debug = show_item("SM_A_Debug", "Afficher le &debug", "Ctrl+D",
+                            [](const WindowRegistry& windows) -> QWidget* {
+                                return windows.DebugWindow();
+                            });
+    items.room_list = show_item("SM_A_Salons", "Afficher la &liste des salons", "Ctrl+L",
+                                [](const WindowRegistry& windows) -> QWidget* {
+                                    return windows.RoomListWindow();
+                                });
+    items.search = show_item("SM_A_Connectes", "Afficher la liste des co&nnectés", "Ctrl+N",
+                             [](const WindowRegistry& windows) -> QWidget* {
+                                 return windows.SearchWindow();
+                             });
+    items.infos = show_item("SM_A_Infos", "Afficher les &infos", "Ctrl+I",
+                            [](const WindowRegistry& windows) -> QWidget* {
+                                return windows.InfoWindow();
+                            });
+    items.friends = show_item("SM_A_Amis", "Afficher les &ami(e)s", "Ctrl+M",
+                              [](const WindowRegistry& windows) -> QWidget* {
+                                  return windows.FriendsWindow();
+                              });
+    items.room = show_item("SM_A_Salon", "Afficher le &salon courant", "Ctrl+S",
+                           [](const WindowRegistry& windows) -> QWidget* {
+                               return windows.RoomWindow();
+                           });
+    items.statistics = AddItem(menu, "SM_Stats", "Statistiques sur le salon");
+    items.statistics->setEnabled(false);
+    connect(items.statistics, &QAction::triggered, this, &Tform_main::ShowStatistics);
     AddItem(menu, "SM_A_Prives", "Afficher la liste des &privés", QKeySequence("Ctrl+P"));
     menu->addSeparator();
     QAction* quit = AddItem(menu, "SM_Quitter", "Quitter Tamaris");
     connect(quit, &QAction::triggered, this, &Tform_main::QuitClick);
+    return items;
 }
 
 void Tform_main::BuildToolsMenu() {
@@ -104,30 +122,7 @@ void Tform_main::BuildPrivateMenu() {
     Menu_Prives = menuBar()->addMenu("&Privés");
     Menu_Prives->setObjectName("Menu_Prives");
     Menu_Prives->setEnabled(false);
-    auto* modes = new QActionGroup(Menu_Prives);
-    modes->setExclusive(true);
-    struct ModeItem {
-        const char* name;
-        const char* caption;
-        void (Tform_main::*handler)();
-    };
-    const std::array<ModeItem, 4> items = {{
-        {"FonctionnementNormal1", "Fonctionnement Normal", &Tform_main::FonctionnementNormal1Click},
-        {"Pasdenouveaupriv1", "Pas de nouveau privé", &Tform_main::Pasdenouveaupriv1Click},
-        {"Occupe1", "Occupé(e) ...", &Tform_main::Occupe1Click},
-        {"Repondeur1", "Répondeur", &Tform_main::Repondeur1Click},
-    }};
-    for (std::size_t mode = 0; mode < items.size(); ++mode) {
-        QAction* action = AddItem(Menu_Prives, items[mode].name, items[mode].caption);
-        action->setCheckable(true);
-        modes->addAction(action);
-        connect(action, &QAction::triggered, this, items[mode].handler);
-        PrivateModeItems[mode] = action;
-    }
-    PrivateModeItems[0]->setChecked(true);
-    Menu_Prives->addSeparator();
-    connect(AddItem(Menu_Prives, "Configurationdurpondeur1", "Configuration du répondeur ..."),
-            &QAction::triggered, this, &Tform_main::Configurationdurpondeur1Click);
+    modes_->FillMenu(Menu_Prives);
 }
 
 void Tform_main::BuildWindowsMenu() {
@@ -152,12 +147,12 @@ void Tform_main::BuildHelpMenu() {
 }
 
 void Tform_main::ShowStatistics() {
+    Tform_salon* form_salon = registry_->RoomWindow();
     if (!form_salon) return;
     if (!form_stats) form_stats = new Tform_stats(context_, this);
     // The room window may have been made anew since the last time.
     connect(form_salon, &Tform_salon::MembersRebuilt, form_stats, &Tform_stats::Refresh,
             Qt::UniqueConnection);
-    connect(form_salon, &QObject::destroyed, form_stats, &QWidget::close, Qt::UniqueConnection);
     form_stats->Refresh();
     form_stats->show();
     form_stats->raise();

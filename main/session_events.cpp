@@ -6,6 +6,7 @@
 #include "directory/form_debug.h"
 #include "main/dispatcher.h"
 #include "main/form_main.h"
+#include "main/window_registry.h"
 #include "widgets/ansi_text.h"
 
 namespace {
@@ -32,12 +33,14 @@ void Tform_main::WireSession() {
 }
 
 void Tform_main::BabillonConnect() {
-    if (form_debug) form_debug->SetSendEnabled(false);
+    if (Tform_debug* form_debug = registry_->DebugWindow()) form_debug->SetSendEnabled(false);
 }
 
 void Tform_main::BabillonConnected() {
     SM_Connexion->setText("Dé&connexion");
     Menu_Prives->setEnabled(true);
+    Tform_debug* form_debug = registry_->DebugWindow();
+    Tform_amis* form_amis = registry_->FriendsWindow();
     if (form_debug && Babillon.VekState == kChatState) {
         form_debug->SetSendEnabled(true);
     } else if (form_amis && Babillon.VekState == kChatState) {
@@ -48,7 +51,7 @@ void Tform_main::BabillonConnected() {
 void Tform_main::BabillonDisconnected() {
     SM_Connexion->setText("&Connexion");
     Menu_Prives->setEnabled(false);
-    if (form_debug) form_debug->SetSendEnabled(false);
+    if (Tform_debug* form_debug = registry_->DebugWindow()) form_debug->SetSendEnabled(false);
 }
 
 void Tform_main::BabillonError(std::uint8_t error_code, std::uint8_t) {
@@ -64,7 +67,7 @@ void Tform_main::BabillonError(std::uint8_t error_code, std::uint8_t) {
 }
 
 void Tform_main::BabillonDebug(const std::string& text, std::uint8_t category) {
-    if (form_debug) form_debug->Append(text, category);
+    if (Tform_debug* form_debug = registry_->DebugWindow()) form_debug->Append(text, category);
 }
 
 void Tform_main::BabillonChatWarning(const std::string& text) {

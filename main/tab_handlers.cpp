@@ -13,8 +13,8 @@
 #include "directory/form_debug.h"
 #include "directory/form_infos.h"
 #include "directory/form_salons.h"
-#include "widgets/babi_list_box.h"
 #include "main/form_main.h"
+#include "main/window_registry.h"
 #include "program/program_state.h"
 #include "widgets/ansi_text.h"
 #include "widgets/babi_list_box.h"
@@ -34,6 +34,19 @@ QWidget* Tform_main::TabForm(int index) const {
     return window ? window->widget() : nullptr;
 }
 
+int Tform_main::AddTabWindow(QMdiSubWindow* window, int icon) {
+    mdi_tab_->AddTab(window, icon, window->windowTitle());
+    connect(window, &QWidget::windowTitleChanged, mdi_tab_, [this, window](const QString& title) {
+        mdi_tab_->SetCaption(mdi_tab_->IndexOf(window), title);
+    });
+    const int selected = mdi_tab_->TabIndex();
+    if (mdi_tab_->RowCount() > state_.TabRowCount) {
+        ++state_.TabRowCount;
+        Panel_MDITab->setFixedHeight(Panel_MDITab->height() + kAddTabRowGrowth);
+    }
+    return selected;
+}
+
 int Tform_main::SelectedTab() const {
     return mdi_tab_->TabIndex();
 }
@@ -49,6 +62,9 @@ void Tform_main::SetRoomTabCaption(const std::string& caption) {
 bool Tform_main::IsTabHighlighted(int index) const {
     QWidget* form = TabForm(index);
     if (!form) return false;
+    Tform_infos* form_infos = registry_->InfoWindow();
+    Tform_amis* form_amis = registry_->FriendsWindow();
+    Tform_salon* form_salon = registry_->RoomWindow();
     if (index == 4 && form == form_infos) return form_infos->HasNewText();
     if (index == 5 && form == form_amis) return form_amis->HasNewText();
     if (index == 6 && form == form_salon) return form_salon->HasNewText();
@@ -97,6 +113,13 @@ void Tform_main::MDITabChange(int index) {
     }
     QWidget* form = TabForm(index);
     if (!form) return;
+    const WindowRegistry& windows = *registry_;
+    Tform_debug* form_debug = windows.DebugWindow();
+    Tform_salons* form_salons = windows.RoomListWindow();
+    Tform_connectes* form_connectes = windows.SearchWindow();
+    Tform_infos* form_infos = windows.InfoWindow();
+    Tform_amis* form_amis = windows.FriendsWindow();
+    Tform_salon* form_salon = windows.RoomWindow();
     if (index == 0 && form == form_debug) {
         if (form_debug->text_debug->isEnabled()) {
             form_debug->list_debug->setFocus();

@@ -1,3 +1,5 @@
+#include "main/window_registry.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -5,7 +7,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPushButton>
 
 #include "auxiliary/form_browser.h"
 #include "config/form_connex.h"
@@ -16,15 +17,16 @@
 #include "directory/form_debug.h"
 #include "directory/form_infos.h"
 #include "directory/form_salons.h"
-#include "main/form_main.h"
-#include "main/ignore_list.h"
+#include "main/window_disposal.h"
 #include "program/program_state.h"
+#include "session/babillon.h"
 #include "widgets/ansi_text.h"
 #include "widgets/mdi_tab.h"
 
 namespace {
 
 enum TabIcon {
+    kIconConnexion = 0,
     kIconDebug = 2,
     kIconNews = 1,
     kIconRoomList = 3,
@@ -70,157 +72,176 @@ void GreyCloseItem(QMdiSubWindow* window) {
 
 }  // namespace
 
-Tform_debug* Tform_main::DebugWindow() {
-    return form_debug;
-}
-Tform_salons* Tform_main::RoomListWindow() {
-    return form_salons;
-}
-Tform_connectes* Tform_main::SearchWindow() {
-    return form_connectes;
-}
-Tform_infos* Tform_main::InfoWindow() {
-    return form_infos;
-}
-Tform_amis* Tform_main::FriendsWindow() {
-    return form_amis;
-}
-Tform_salon* Tform_main::RoomWindow() {
-    return form_salon;
-}
-Tform_browser* Tform_main::NewsWindow() {
-    return form_news;
+WindowRegistry::WindowRegistry(WindowContext& context, QMdiArea& area, MDITab& tabs,
+                               AddTab add_tab, RegistryMenuItems items)
+    : context_(context), area_(area), tabs_(tabs), add_tab_(std::move(add_tab)), items_(items) {}
+
+// No dialog runs any more when the main window goes: what still waits goes now, while the
+// session and the state that the windows reach are there.
+WindowRegistry::~WindowRegistry() {
+    CloseAllWindows();
+    CloseConnexWindow();
+    for (const QPointer<QWidget>& window : leaving_) delete window.data();
 }
 
-QMdiSubWindow* Tform_main::AddChild(QWidget* form, int icon) {
-    QMdiSubWindow* window = mdi_->addSubWindow(form);
-    window->setWindowIcon(QIcon(mdi_tab_->Image(icon)));
+Tform_debug* WindowRegistry::DebugWindow() const {
+    return form_debug;
+}
+Tform_browser* WindowRegistry::NewsWindow() const {
+    return form_news;
+}
+Tform_salons* WindowRegistry::RoomListWindow() const {
+    return form_salons;
+}
+Tform_connectes* WindowRegistry::SearchWindow() const {
+    return form_connectes;
+}
+Tform_infos* WindowRegistry::InfoWindow() const {
+    return form_infos;
+}
+Tform_amis* WindowRegistry::FriendsWindow() const {
+    return form_amis;
+}
+Tform_salon* WindowRegistry::RoomWindow() const {
+    return form_salon;
+}
+Tform_connex* WindowRegistry::ConnexWindow() const {
+    return form_connex;
+}
+
+QMdiSubWindow* WindowRegistry::AddChild(QWidget* form, int icon) {
+    QMdiSubWindow* window = area_.addSubWindow(form);
+    window->setWindowIcon(QIcon(tabs_.Image(icon)));
     window->show();
     return window;
 }
 
-int Tform_main::AddTabWindow(QMdiSubWindow* window, int icon) {
-    mdi_tab_->AddTab(window, icon, window->windowTitle());
-    connect(window, &QWidget::windowTitleChanged, mdi_tab_, [this, window](const QString& title) {
-        mdi_tab_->SetCaption(mdi_tab_->IndexOf(window), title);
-    });
-    const int selected = mdi_tab_->TabIndex();
-    if (mdi_tab_->RowCount() > state_.TabRowCount) {
-        ++state_.TabRowCount;
-        Panel_MDITab->setFixedHeight(Panel_MDITab->height() + kAddTabRowGrowth);
+void WindowRegistry::AddStandard(QWidget* form, int icon, std::initializer_list<QAction*> items) {
+    QMdiSubWindow* window = AddChild(form, icon);
+    GreyCloseItem(window);
+    for (QAction* item : items) {
+        if (item) item->setEnabled(true);
     }
-    return selected;
+    add_tab_(window, icon);
 }
 
-void Tform_main::DestroyChild(QWidget* form) {
+void WindowRegistry::Dispose(QWidget* form) {
     if (!form) return;
-    if (auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {
-        delete window;
-    } else {
-        delete form;
+    auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+    QWidget* window = sub ? sub : form;
+    std::erase_if(leaving_, [](const QPointer<QWidget>& left) { return left.isNull(); });
+    leaving_.emplace_back(window);
+    DisposeWindow(window, [this, sub] {
+        if (sub) area_.removeSubWindow(sub);
+    });
+}
+
+template <typename Form>
+void WindowRegistry::Close(QPointer<Form>& form, std::initializer_list<QAction*> items) {
+    for (QAction* item : items) {
+        if (item) item->setEnabled(false);
     }
+    Dispose(form);
+    form = nullptr;
 }
 
-void Tform_main::EnableWhileAlive(QWidget* form, QAction* action) {
-    action->setEnabled(true);
-    connect(form, &QObject::destroyed, action, [action] { action->setEnabled(false); });
-}
-
-void Tform_main::ShowChild(QWidget* form) {
+void WindowRegistry::ShowChild(QWidget* form) {
     if (!form) return;
     auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget());
     if (!window) return;
     if (window->isMinimized()) window->showNormal();
-    mdi_->setActiveSubWindow(window);
+    area_.setActiveSubWindow(window);
 }
 
-void Tform_main::CreateDebugWindow() {
+void WindowRegistry::CreateDebugWindow() {
     auto* form = new Tform_debug(context_);
     form_debug = form;
     QMdiSubWindow* window = AddChild(form, kIconDebug);
     GreyCloseItem(window);
     window->showNormal();
-    EnableWhileAlive(form, SM_A_Debug);
-    AddTabWindow(window, kIconDebug);
+    if (items_.debug) items_.debug->setEnabled(true);
+    add_tab_(window, kIconDebug);
 }
 
-std::string Tform_main::IdentificationServerUrl() const {
-    return "http://" + Babillon.IDAddress + ":" + std::to_string(Babillon.IDPort);
+std::string WindowRegistry::IdentificationServerUrl() const {
+    return "http://" + context_.session.IDAddress + ":" + std::to_string(context_.session.IDPort);
 }
 
-void Tform_main::OpenStandardWindows() {
+void WindowRegistry::OpenStandardWindows() {
+    // The server may welcome twice: the second one finds them open.
+    if (form_news || form_salons || form_connectes || form_infos || form_amis || form_salon) {
+        return;
+    }
     auto* news = new Tform_browser();
     news->setObjectName("form_news");
     news->setWindowTitle("News");
     news->RefuseClose();
     form_news = news;
-    QMdiSubWindow* news_window = AddChild(news, kIconNews);
-    GreyCloseItem(news_window);
-    AddTabWindow(news_window, kIconNews);
-    news->Navigate("http://" + state_.Config.AdrID.str() + ":" + state_.Config.PortID.str() +
-                   "/news");
+    AddStandard(news, kIconNews, {});
+    const TConfig& config = context_.state.Config;
+    news->Navigate("http://" + config.AdrID.str() + ":" + config.PortID.str() + "/news");
 
-    auto add_standard = [this](QWidget* form, int icon, QAction* action) {
-        QMdiSubWindow* window = AddChild(form, icon);
-        GreyCloseItem(window);
-        EnableWhileAlive(form, action);
-        AddTabWindow(window, icon);
-    };
     form_salons = new Tform_salons(context_);
-    add_standard(form_salons, kIconRoomList, SM_A_Salons);
+    AddStandard(form_salons, kIconRoomList, {items_.room_list});
     form_connectes = new Tform_connectes(context_);
-    add_standard(form_connectes, kIconSearch, SM_A_Connectes);
+    AddStandard(form_connectes, kIconSearch, {items_.search});
     form_infos = new Tform_infos(context_);
-    add_standard(form_infos, kIconInfos, SM_A_Infos);
+    AddStandard(form_infos, kIconInfos, {items_.infos});
     form_amis = new Tform_amis(context_);
-    add_standard(form_amis, kIconFriends, SM_A_Amis);
+    AddStandard(form_amis, kIconFriends, {items_.friends});
     form_salon = new Tform_salon(context_);
-    add_standard(form_salon, kIconRoom, SM_A_Salon);
-    EnableWhileAlive(form_salon, SM_Stats);
+    AddStandard(form_salon, kIconRoom, {items_.room, items_.statistics});
 
-    if (mdi_tab_->Count() > 2) mdi_tab_->SetTabIndex(1);
-    if (QMdiSubWindow* active = mdi_->activeSubWindow()) active->showMaximized();
+    if (tabs_.Count() > 2) tabs_.SetTabIndex(1);
+    if (QMdiSubWindow* active = area_.activeSubWindow()) active->showMaximized();
 }
 
-void Tform_main::CloseAllWindows() {
-    for (QWidget* form :
-         std::initializer_list<QWidget*>{form_debug, form_news, form_salons, form_connectes,
-                                         form_infos, form_amis, form_salon}) {
-        DestroyChild(form);
-    }
-    for (QPointer<Tform_prive>& window : PrivateWindows) {
-        DestroyChild(window);
-        window = nullptr;
-    }
+void WindowRegistry::CloseAllWindows() {
+    Close(form_debug, {items_.debug});
+    Close(form_news);
+    Close(form_salons, {items_.room_list});
+    Close(form_connectes, {items_.search});
+    Close(form_infos, {items_.infos});
+    Close(form_amis, {items_.friends});
+    Close(form_salon, {items_.room, items_.statistics});
+    for (QPointer<Tform_prive>& window : PrivateWindows) Close(window);
     PrivateWindows.clear();
-    for (QPointer<Tform_browser>& page : BrowserPages) {
-        DestroyChild(page);
-        page = nullptr;
-    }
+    for (QPointer<Tform_browser>& page : BrowserPages) Close(page);
     BrowserPages.clear();
     // The connection dialog keeps its own tab; only the tabs of the closed windows go.
-    for (int i = mdi_tab_->Count() - 1; i >= 0; --i) {
-        if (!form_connex || TabForm(i) != form_connex) mdi_tab_->RemoveTab(i);
+    QWidget* connex = form_connex ? form_connex->parentWidget() : nullptr;
+    for (int i = tabs_.Count() - 1; i >= 0; --i) {
+        if (!connex || tabs_.Window(i) != connex) tabs_.RemoveTab(i);
     }
 }
 
-Tform_prive* Tform_main::PrivateWindow(int index) {
+void WindowRegistry::OpenConnexWindow(const ConnexHooks& hooks) {
+    auto* form = new Tform_connex(context_.session, context_.state, hooks);
+    form_connex = form;
+    add_tab_(AddChild(form, kIconConnexion), kIconConnexion);
+}
+
+void WindowRegistry::CloseConnexWindow() {
+    Close(form_connex);
+}
+
+Tform_prive* WindowRegistry::PrivateWindow(int index) const {
     if (index < 0 || index >= static_cast<int>(PrivateWindows.size())) return nullptr;
     return PrivateWindows[index];
 }
 
-int Tform_main::FindPrivateWindow(const std::string& chat_id) {
+int WindowRegistry::FindPrivateWindow(const std::string& chat_id) const {
     for (int i = 0; i < static_cast<int>(PrivateWindows.size()); ++i) {
         if (PrivateWindows[i] && PrivateWindows[i]->ChatId() == chat_id) return i;
     }
     return -1;
 }
 
-int Tform_main::OpenPrivateWindow(const std::string& chat_id, const std::string& alias,
-                                  const std::string& age, const std::string& sex,
-                                  const std::string& town, const std::string& first_body,
-                                  bool own) {
-    if (chat_id == Babillon.ServerId.str()) return -1;
+int WindowRegistry::OpenPrivateWindow(const std::string& chat_id, const std::string& alias,
+                                      const std::string& age, const std::string& sex,
+                                      const std::string& town, const std::string& first_body,
+                                      bool own) {
+    if (chat_id == context_.session.ServerId.str()) return -1;
     const int slot = static_cast<int>(PrivateWindows.size());
     auto* form = new Tform_prive(context_);
     PrivateWindows.emplace_back(form);
@@ -230,55 +251,45 @@ int Tform_main::OpenPrivateWindow(const std::string& chat_id, const std::string&
     // Its own buttons end the conversation.
     GreyCloseItem(window);
     if (!first_body.empty()) form->AppendPrivateText(first_body, own);
-    form->SetTabIndex(AddTabWindow(window, kIconPrivate));
+    form->SetTabIndex(add_tab_(window, kIconPrivate));
     return slot;
 }
 
-Tform_browser* Tform_main::BrowserPage(int index) const {
+Tform_browser* WindowRegistry::BrowserPage(int index) const {
     if (index < 0 || index >= static_cast<int>(BrowserPages.size())) return nullptr;
     return BrowserPages[index];
 }
 
-Tform_browser* Tform_main::OpenBrowserPage(const QString& caption, int icon,
-                                           const std::string& url) {
+Tform_browser* WindowRegistry::OpenBrowserPage(const QString& caption, int icon,
+                                               const std::string& url) {
     auto* page = new Tform_browser();
     BrowserPages.emplace_back(page);
     page->setWindowTitle(caption);
-    Tform_browser::SetCookie("http://" + Babillon.IDAddress, "IDENTIFIANT=" + Babillon.Cookie);
+    Tform_browser::SetCookie("http://" + context_.session.IDAddress,
+                             "IDENTIFIANT=" + context_.session.Cookie);
     QMdiSubWindow* window = AddChild(page, icon);
     page->Navigate(url);
-    AddTabWindow(window, icon);
+    add_tab_(window, icon);
     return page;
 }
 
-void Tform_main::ShowPrivateWindow(int slot) {
+void WindowRegistry::ShowPrivateWindow(int slot) {
     ShowChild(PrivateWindow(slot));
 }
 
-void Tform_main::ShowRoomWindow() {
+void WindowRegistry::ShowRoomWindow() {
     if (!form_salon) return;
-    const int tab = mdi_tab_->IndexOf(form_salon->parentWidget());
-    if (tab >= 0) mdi_tab_->SetTabIndex(tab);
+    const int tab = tabs_.IndexOf(form_salon->parentWidget());
+    if (tab >= 0) tabs_.SetTabIndex(tab);
     ShowChild(form_salon);
 }
 
-bool Tform_main::IsFriend(const std::string& alias) {
-    if (!form_amis) return false;
-    const auto& friends = form_amis->Friends();
-    return std::any_of(friends.begin(), friends.end(),
-                       [&alias](const FriendRecord& record) { return record.nickname == alias; });
-}
-
-void Tform_main::ToggleIgnore(const std::string& chat_id) {
-    ::ToggleIgnore(context_, chat_id);
-}
-
-void Tform_main::ShowProfile(const std::string& alias) {
+void WindowRegistry::ShowProfile(const std::string& alias) {
     OpenBrowserPage("Profil [" + FromAnsi(alias) + "]", kIconProfile,
                     IdentificationServerUrl() + "/scripts/profil?LOGIN=" + QueryValue(alias));
 }
 
-void Tform_main::ShowMailPage(const std::string& alias) {
+void WindowRegistry::ShowMailPage(const std::string& alias) {
     OpenBrowserPage("E-Mail [" + FromAnsi(alias) + "]", kIconMail,
                     IdentificationServerUrl() + "/cgi-bin/Compose?REPLYTO=" + QueryValue(alias) +
                         "@" + kMailDomain);

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "config/identity_record.h"
-#include "config/macro_store.h"
-#include "config/settings.h"
 #include "program/held_texts.h"
 #include "session/limited_text.h"
+#include "store/identity_record.h"
+#include "store/macro_store.h"
+#include "store/settings.h"
 
 // The private message that waits for the "82" answer about its sender.
 struct PendingPrivateMessage {

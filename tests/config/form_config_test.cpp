@@ -21,11 +21,11 @@
 #include <cmath>
 #include <limits>
 
-#include "config/macro_store.h"
-#include "config/settings_store.h"
 #include "program/program_state.h"
 #include "qt_test_support.h"
-#include "temp_dir.h"
+#include "store/macro_store.h"
+#include "store/settings_store.h"
+#include "support/temp_dir.h"
 #include "widgets/ansi_text.h"
 
 namespace {

@@ -15,11 +15,11 @@
 #include <filesystem>
 #include <memory>
 
-#include "config/identity_store.h"
 #include "program/program_state.h"
 #include "qt_test_support.h"
 #include "session/babillon.h"
-#include "temp_dir.h"
+#include "store/identity_store.h"
+#include "support/temp_dir.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "program/program_title.h"
+
 namespace {
 
 // The widget tests need one application object for the whole run.
@@ -12,7 +14,7 @@ class QtApplication : public ::testing::Environment {
         static char name[] = "config_dialogs_test";
         static char* argv[] = {name, nullptr};
         app_ = new QApplication(argc, argv);
-        QApplication::setApplicationName("Tamaris v1.5K");
+        QApplication::setApplicationName(kProgramTitle);
     }
     void TearDown() override { delete app_; }
 

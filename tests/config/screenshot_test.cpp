@@ -6,11 +6,11 @@
 
 #include "config/form_config.h"
 #include "config/form_connex.h"
-#include "config/identity_store.h"
-#include "config/settings_store.h"
 #include "program/program_state.h"
 #include "session/babillon.h"
-#include "temp_dir.h"
+#include "store/identity_store.h"
+#include "store/settings_store.h"
+#include "support/temp_dir.h"
 
 namespace {
 

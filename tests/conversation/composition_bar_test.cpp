@@ -8,8 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "config/settings.h"
 #include "conversation/composition.h"
+#include "store/settings.h"
 
 namespace {
 

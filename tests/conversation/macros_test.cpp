@@ -7,9 +7,9 @@
 #include <QTime>
 #include <string>
 
-#include "config/macro_store.h"
-#include "config/temp_dir.h"
 #include "conversation/clock_text.h"
+#include "store/macro_store.h"
+#include "support/temp_dir.h"
 #include "widgets/ansi_text.h"
 
 namespace {

@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "config/temp_dir.h"
 #include "directory/form_salons_rech.h"
 #include "directory/room_entry.h"
 #include "main/shell_windows.h"
+#include "support/temp_dir.h"
 #include "widgets/ansi_text.h"
 #include "widgets/babi_list_box.h"
 

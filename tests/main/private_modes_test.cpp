@@ -125,6 +125,32 @@ TEST_F(PrivateModesTest, AnsweringMachineIgnoresOwnMessagesAndOtherMachines) {
     EXPECT_EQ(BeaReads("72\t" + Me()), ToBea(kReplyWire + "B"));
 }
 
+// Busy from the moment the item is chosen: while the reason is asked, the answering machine
+// no longer answers.
+TEST_F(PrivateModesTest, BusyTakesEffectBeforeTheReasonIsAsked) {
+    TConfig& config = main().State().Config;
+    config.RepType = 0;
+    config.RepMsgGeneral = "A";
+    Item("Repondeur1")->trigger();
+    BeaWrites("0100salut");
+    EXPECT_EQ(BeaReads("72\t" + Me()), ToBea(kReplyWire + "A"));
+    ASSERT_TRUE(WaitUntil([&] { return main().FindPrivateWindow(bea_.chatid) >= 0; }));
+    Tform_prive* window = main().PrivateWindow(main().FindPrivateWindow(bea_.chatid));
+    WhenShown<QInputDialog>([&](QInputDialog* box) {
+        EXPECT_EQ(ModeNow(), kModeBusy);
+        EXPECT_TRUE(main().State().Busy);
+        EXPECT_TRUE(Item("Occupe1")->isChecked());
+        BeaWrites("0100tu es la ?");
+        EXPECT_TRUE(
+            WaitUntil([&] { return window->rich_prive->toPlainText().contains("tu es la ?"); }));
+        box->reject();
+    });
+    Item("Occupe1")->trigger();
+    window->text_envoi->setText("me voila");
+    QTest::keyClick(window->text_envoi, Qt::Key_Return);
+    EXPECT_EQ(BeaReads("72\t" + Me()), ToBea("0100me voila"));
+}
+
 TEST_F(PrivateModesTest, IdleUserTurnsBusyAndComesBackOnInput) {
     const std::string status = main().Babillon.Status.str();
     Item("Repondeur1")->trigger();

@@ -1,4 +1,4 @@
-#include "directory/room_names.h"
+#include "session/room_names.h"
 
 #include <algorithm>
 

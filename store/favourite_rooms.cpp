@@ -1,4 +1,4 @@
-#include "config/favourite_rooms.h"
+#include "store/favourite_rooms.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "directory/send_key.h"
+#include "widgets/send_key.h"
 
 #include <QKeyEvent>
 

@@ -1,11 +1,11 @@
-#include "config/identity_store.h"
+#include "store/identity_store.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "config/settings_store.h"
+#include "store/settings_store.h"
 
 #include <array>
 #include <charconv>

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 extern char** environ;
 

@@ -1,10 +1,10 @@
-#include "config/favourite_rooms.h"
+#include "store/favourite_rooms.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "config/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "directory/notification_sound.h"
+#include "program/notification_sound.h"
 
 #include <QGuiApplication>
 #include <QSoundEffect>

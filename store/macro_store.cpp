@@ -1,4 +1,4 @@
-#include "config/macro_store.h"
+#include "store/macro_store.h"
 
 #include <algorithm>
 #include <array>

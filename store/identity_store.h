@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/identity_record.h"
+#include "store/identity_record.h"
 
 // "ID.vek" in the program's directory: one section per saved identity, named by its alias.
 // Passwords are never stored.

@@ -1,11 +1,11 @@
-#include "config/settings_store.h"
+#include "store/settings_store.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "config/identity_store.h"
+#include "store/identity_store.h"
 
 #include "platform/exe_dir.h"
 #include "platform/ini_file.h"

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "config/settings.h"
 #include "net/tcp_client.h"
+#include "store/settings.h"
 
 // "config.vek" in the program's directory: every setting of TConfig, read with its default
 // and written back in one go.

@@ -8,11 +8,11 @@
 #include <iostream>
 #include <string>
 
-#include "config/favourite_rooms.h"
-#include "config/identity_store.h"
-#include "config/macro_store.h"
-#include "config/settings_store.h"
 #include "platform/exe_dir.h"
+#include "store/favourite_rooms.h"
+#include "store/identity_store.h"
+#include "store/macro_store.h"
+#include "store/settings_store.h"
 
 namespace {
 

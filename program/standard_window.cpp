@@ -1,4 +1,4 @@
-#include "directory/standard_window.h"
+#include "program/standard_window.h"
 
 #include <QCloseEvent>
 
