@@ -18,32 +18,6 @@ constexpr int kTicks = 5;
 
 }  // namespace
 
-namespace {
-
-constexpr double kWindowSeconds = 60;
-
-double PeakMiB(const std::vector<MemorySample>& samples, double from, double to) {
-    double peak = 0;
-    for (const MemorySample& s : samples) {
-        if (s.seconds >= from && s.seconds <= to) peak = std::max(peak, s.rss_mib);
-    }
-    return peak;
-}
-
-}  // namespace
-
-MemoryGrowth GrowthAfter(const std::vector<MemorySample>& samples, double reference_seconds) {
-    MemoryGrowth growth;
-    if (samples.empty()) return growth;
-    const double end = samples.back().seconds;
-    growth.reference_mib = PeakMiB(samples, reference_seconds, reference_seconds + kWindowSeconds);
-    growth.end_mib = PeakMiB(samples, end - kWindowSeconds, end);
-    if (growth.reference_mib > 0) {
-        growth.percent = 100.0 * (growth.end_mib - growth.reference_mib) / growth.reference_mib;
-    }
-    return growth;
-}
-
 bool WriteMemoryCsv(const std::vector<MemorySample>& samples, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return false;
@@ -58,7 +32,7 @@ bool WriteMemoryCsv(const std::vector<MemorySample>& samples, const QString& pat
     return out.status() == QTextStream::Ok && file.flush();
 }
 
-bool WriteMemoryPlot(const std::vector<MemorySample>& samples, double reference_seconds,
+bool WriteMemoryPlot(const std::vector<MemorySample>& samples, const MemorySlope& slope,
                      const QString& path) {
     if (samples.empty()) return false;
     double top_mib = 0;
@@ -99,24 +73,35 @@ bool WriteMemoryPlot(const std::vector<MemorySample>& samples, double reference_
     painter.drawText(QRectF(-60, -10, 120, 20), Qt::AlignCenter, "VmRSS (Mio)");
     painter.restore();
 
-    painter.setPen(QPen(QColor(200, 120, 0), 1, Qt::DashLine));
-    painter.drawLine(at(reference_seconds, 0), at(reference_seconds, top_mib));
-
     QPolygonF curve;
     for (const MemorySample& s : samples) curve << at(s.seconds, s.rss_mib);
     painter.setPen(QPen(QColor(30, 80, 200), 2));
     painter.drawPolyline(curve);
 
-    const MemoryGrowth growth = GrowthAfter(samples, reference_seconds);
+    QString title = QStringLiteral("Tamaris sous babillon-server --soak : vues jamais pleines");
+    if (slope.full_seconds >= 0) {
+        painter.setPen(QPen(QColor(200, 120, 0), 1, Qt::DashLine));
+        painter.drawLine(at(slope.full_seconds, 0), at(slope.full_seconds, top_mib));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(200, 40, 40));
+        for (const MinuteLow& low : slope.lows) painter.drawEllipse(at(low.seconds, low.rss_mib), 3, 3);
+        painter.setBrush(Qt::NoBrush);
+        title = QStringLiteral("Tamaris sous babillon-server --soak : vues pleines à %1 s, "
+                               "minima par minute %2%3 Mio/h sur %4 min")
+                    .arg(slope.full_seconds, 0, 'f', 0)
+                    .arg(slope.mib_per_hour >= 0 ? "+" : "")
+                    .arg(slope.mib_per_hour, 0, 'f', 2)
+                    .arg(slope.lows.size());
+        if (slope.lows.size() >= 2) {
+            const double per_second = slope.mib_per_hour / 3600;
+            painter.setPen(QPen(QColor(200, 40, 40), 1));
+            painter.drawLine(at(slope.full_seconds, slope.intercept_mib),
+                             at(end_seconds, slope.intercept_mib +
+                                                 per_second * (end_seconds - slope.full_seconds)));
+        }
+    }
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(0, 8, kWidth, 24), Qt::AlignCenter,
-                     QString("Tamaris sous babillon-server --soak : %1 Mio après %2 s, %3 Mio à "
-                             "la fin (%4%5 %)")
-                         .arg(growth.reference_mib, 0, 'f', 1)
-                         .arg(reference_seconds, 0, 'f', 0)
-                         .arg(growth.end_mib, 0, 'f', 1)
-                         .arg(growth.percent >= 0 ? "+" : "")
-                         .arg(growth.percent, 0, 'f', 1));
+    painter.drawText(QRectF(0, 8, kWidth, 24), Qt::AlignCenter, title);
     painter.end();
     return image.save(path, "PNG");
 }

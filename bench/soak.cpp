@@ -3,11 +3,12 @@
 // talk, come and go, open private conversations and the friends arrive and leave. As a user
 // would, it answers each private conversation once and closes its window a while later.
 //
-// Writes soak.csv and soak.png into the output directory and prints the memory in the minute
-// after the first one, in the last minute, and the growth between them (see GrowthAfter).
-// With --max-growth it fails (exit status 1) when the growth is larger.
+// Writes soak.csv and soak.png into the output directory and prints how fast the memory grows
+// once the room view and the debug console are full, in MiB per hour (see SlopeWhenFull). With
+// --max-slope it fails (exit status 1) when the growth is faster, or when the run gives fewer
+// than 8 whole minutes of full views to measure it on.
 //
-//   bench_soak [--seconds 600] [--sample-seconds 5] [--out DIR] [--max-growth PERCENT]
+//   bench_soak [--seconds 720] [--sample-seconds 5] [--out DIR] [--max-slope MIB_PER_HOUR]
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +28,7 @@
 
 namespace {
 
-constexpr double kReferenceSeconds = 60;
+constexpr std::size_t kFitMinutes = 8;
 constexpr int kLoginLimitMs = 10000;
 constexpr int kAnswerAfterSeconds = 6;
 constexpr int kCloseAfterSeconds = 12;
@@ -35,10 +36,10 @@ constexpr int kCloseAfterSeconds = 12;
 constexpr int kChatState = 5;
 
 struct Settings {
-    double seconds = 600;
+    double seconds = 720;
     double sample_seconds = 5;
     QString out = ".";
-    double max_growth = -1;  // percent; negative: no limit
+    double max_slope = -1;  // MiB per hour; negative: no limit
 };
 
 bool ParseSettings(int argc, char** argv, Settings& settings) {
@@ -51,8 +52,8 @@ bool ParseSettings(int argc, char** argv, Settings& settings) {
             settings.sample_seconds = QString(argv[i + 1]).toDouble(&valid);
         } else if (name == "--out") {
             settings.out = QString::fromLocal8Bit(argv[i + 1]);
-        } else if (name == "--max-growth") {
-            settings.max_growth = QString(argv[i + 1]).toDouble(&valid);
+        } else if (name == "--max-slope") {
+            settings.max_slope = QString(argv[i + 1]).toDouble(&valid);
         } else {
             valid = false;
         }
@@ -123,7 +124,7 @@ int main(int argc, char** argv) {
     if (!ParseSettings(argc, argv, settings)) {
         std::fprintf(stderr,
                      "usage: bench_soak [--seconds S] [--sample-seconds S] [--out DIR] "
-                     "[--max-growth PERCENT]\n");
+                     "[--max-slope MIB_PER_HOUR]\n");
         return 2;
     }
     if (!QDir().mkpath(settings.out)) {
@@ -174,20 +175,29 @@ int main(int argc, char** argv) {
     }
     const QString csv = settings.out + "/soak.csv";
     const QString png = settings.out + "/soak.png";
-    if (!WriteMemoryCsv(samples, csv) || !WriteMemoryPlot(samples, kReferenceSeconds, png)) {
+    const MemorySlope slope = SlopeWhenFull(samples);
+    if (!WriteMemoryCsv(samples, csv) || !WriteMemoryPlot(samples, slope, png)) {
         std::fprintf(stderr, "bench_soak: cannot write %s or %s\n", qPrintable(csv),
                      qPrintable(png));
         return 1;
     }
-    const MemoryGrowth growth = GrowthAfter(samples, kReferenceSeconds);
-    std::printf(
-        "VmRSS %.1f MiB in the minute after %.0f s, %.1f MiB in the last minute (highest samples):"
-        " %+.1f %%; peak VmHWM %.1f MiB\ncurve: %s, %s\n",
-        growth.reference_mib, kReferenceSeconds, growth.end_mib, growth.percent, MemoryMiB("VmHWM"),
-        qPrintable(csv), qPrintable(png));
-    if (settings.max_growth >= 0 && growth.percent > settings.max_growth) {
-        std::printf("the memory grew by more than %.0f %% after the first minute\n",
-                    settings.max_growth);
+    std::printf("curve: %s, %s; peak VmHWM %.1f MiB\n", qPrintable(csv), qPrintable(png),
+                MemoryMiB("VmHWM"));
+    if (slope.full_seconds < 0) {
+        std::printf("the room view and the debug console were never both full: no slope\n");
+        return settings.max_slope >= 0 ? 1 : 0;
+    }
+    std::printf("room view and debug console full at %.0f s; lowest VmRSS of each minute from "
+                "there: %.1f to %.1f MiB over %zu minutes\n",
+                slope.full_seconds, slope.lows.empty() ? 0.0 : slope.lows.front().rss_mib,
+                slope.lows.empty() ? 0.0 : slope.lows.back().rss_mib, slope.lows.size());
+    if (slope.lows.size() < kFitMinutes) {
+        std::printf("fewer than %zu whole minutes of full views: no slope\n", kFitMinutes);
+        return settings.max_slope >= 0 ? 1 : 0;
+    }
+    std::printf("growth: %+.2f MiB per hour\n", slope.mib_per_hour);
+    if (settings.max_slope >= 0 && slope.mib_per_hour > settings.max_slope) {
+        std::printf("the memory grows faster than %.1f MiB per hour\n", settings.max_slope);
         return 1;
     }
     return 0;

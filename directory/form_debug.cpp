@@ -136,8 +136,12 @@ void Tform_debug::Append(const std::string& text, std::uint8_t category) {
         list_debug->model()->removeRows(0, list_debug->count() - kKeptLines);
     }
     // Keep showing the newest line while the user reads the end of the list; leave the
-    // view alone while they read further up.
-    if (following) list_debug->scrollToBottom();
+    // view alone while they read further up. The scroll waits for the event loop: scrolling
+    // at once lays the whole list out again for every line, which costs more than a busy room
+    // leaves the program between two lines; later, one layout serves the whole burst.
+    if (following) {
+        QMetaObject::invokeMethod(list_debug, &QListWidget::scrollToBottom, Qt::QueuedConnection);
+    }
 }
 
 bool Tform_debug::eventFilter(QObject* watched, QEvent* event) {

@@ -71,6 +71,7 @@ class Tform_main : public QMainWindow, public ChatWindows {
     std::vector<std::string> ListedRooms() override;
     void NotifyFriendGone(const std::string& chat_id) override;
     bool IsFriend(const std::string& alias) override;
+    void ShowStatistics() override;
     void OpenConfiguration(int page) override;
     void ShowProfile(const std::string& alias) override;
     void ShowMailPage(const std::string& alias) override;
@@ -134,8 +135,6 @@ class Tform_main : public QMainWindow, public ChatWindows {
     // The configuration dialog stored new settings: the background, the open conversations
     // and the automatic busy mode take them now.
     void TakeNewSettings();
-    // The statistics window of the current room, following its member list.
-    void ShowStatistics();
     void AboutClick();
     void QuitClick();
 

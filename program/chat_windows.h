@@ -48,6 +48,9 @@ class ChatWindows {
     virtual void NotifyFriendGone(const std::string& chat_id) = 0;
     // Whether the alias is one of the friends list's (exact comparison).
     virtual bool IsFriend(const std::string& alias) = 0;
+    // The statistics window of the current room, following its member list; nothing while
+    // there is no room window.
+    virtual void ShowStatistics() = 0;
     // The configuration dialog on one of its pages (Tform_config's page numbers).
     virtual void OpenConfiguration(int page) = 0;
     // The service's profile and mail pages of a nickname, in browser pages.

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -16,15 +17,30 @@
 #include <QUrl>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 #include <vector>
+
+#include "widgets/span_style.h"
 
 namespace {
 
-// Hot-link runs carry these in their character format: the format is the whole record, so
-// removing old paragraphs leaves nothing behind in a side table.
+// A hot-link run's character format carries the link's number in its paragraph, and the
+// paragraph's block keeps the tags (LinkTags): a document keeps every format it was ever given
+// for its whole life, so a tag in the format would keep one format per member who ever spoke,
+// long after the scrollback dropped their lines.
 constexpr int kHotLinkProperty = QTextFormat::UserProperty + 0x7A1;
-constexpr int kTagProperty = QTextFormat::UserProperty + 0x7A2;
 constexpr int kPictureKeyProperty = QTextFormat::UserProperty + 0x7A3;
+
+// The tags of one paragraph's hot links, by link number; removed with the paragraph.
+struct LinkTags : QTextBlockUserData {
+    explicit LinkTags(QStringList tags) : tags(std::move(tags)) {}
+    QStringList tags;
+};
+
+QStringList TagsOf(const QTextBlock& block) {
+    const auto* links = dynamic_cast<const LinkTags*>(block.userData());
+    return links != nullptr ? links->tags : QStringList();
+}
 
 constexpr int kNotchDelta = 120;
 const QString kPictureScheme = QStringLiteral("tamaris-picture:");
@@ -63,15 +79,6 @@ bool SameFormat(const RichRun& a, const RichRun& b) {
            (a.kind != RichRun::Kind::HotLink || a.tag == b.tag);
 }
 
-QString SpanStyle(const QTextCharFormat& format) {
-    const QFont font = format.font();
-    return QStringLiteral("font-family:'%1'; font-size:%2pt; font-weight:%3; color:%4;")
-        .arg(font.family().toHtmlEscaped())
-        .arg(font.pointSizeF())
-        .arg(font.bold() ? 700 : 400)
-        .arg(format.foreground().color().name());
-}
-
 QImage ToImage(const QVariant& resource) {
     if (resource.userType() == QMetaType::QPixmap) return resource.value<QPixmap>().toImage();
     return resource.value<QImage>();
@@ -82,11 +89,12 @@ QImage ToImage(const QVariant& resource) {
 const QString BabiRichView::kWordDelimiters = QStringLiteral(" .;,:(){}\"/\\");
 
 bool BabiRichView::IsHotLinkFormat(const QTextFormat& format) {
-    return format.boolProperty(kHotLinkProperty);
+    return format.hasProperty(kHotLinkProperty);
 }
 
-QString BabiRichView::HotLinkTag(const QTextFormat& format) {
-    return format.stringProperty(kTagProperty);
+QString BabiRichView::HotLinkTag(const QTextBlock& block, const QTextFormat& format) {
+    if (!IsHotLinkFormat(format)) return {};
+    return TagsOf(block).value(format.intProperty(kHotLinkProperty));
 }
 
 QString BabiRichView::PictureKey(const QTextFormat& format) {
@@ -214,6 +222,7 @@ void BabiRichView::AppendParagraph(const RichParagraph& paragraph) {
     }
     ++paragraph_count_;
 
+    QStringList tags;
     const auto& runs = paragraph.runs;
     for (size_t i = 0; i < runs.size();) {
         const RichRun& run = runs[i];
@@ -221,6 +230,11 @@ void BabiRichView::AppendParagraph(const RichParagraph& paragraph) {
             if (const QTextImageFormat* format = PictureFormat(run.picture)) {
                 cursor.insertImage(*format);
             }
+            ++i;
+            continue;
+        }
+        if (run.kind == RichRun::Kind::LineBreak) {
+            cursor.insertText(QString(QChar::LineSeparator), StyleFormat(run.style, run.colour));
             ++i;
             continue;
         }
@@ -233,13 +247,14 @@ void BabiRichView::AppendParagraph(const RichParagraph& paragraph) {
         if (text.isEmpty()) continue;
         if (run.kind == RichRun::Kind::HotLink || IsHotLinkStyle(run.style)) {
             QTextCharFormat format = StyleFormat(run.style, run.colour);
-            format.setProperty(kHotLinkProperty, true);
-            format.setProperty(kTagProperty, run.tag);
+            format.setProperty(kHotLinkProperty, static_cast<int>(tags.size()));
+            tags.append(run.tag);
             cursor.insertText(RunText(text), format);
         } else {
             cursor.insertText(RunText(text), StyleFormat(run.style, run.colour));
         }
     }
+    if (!tags.isEmpty()) cursor.block().setUserData(new LinkTags(std::move(tags)));
     cursor.endEditBlock();
 
     TrimScrollback();
@@ -288,12 +303,14 @@ void BabiRichView::RemoveOldest(int paragraphs) {
     // paragraph gets its own back.
     const QTextBlockFormat block_format = first_kept.blockFormat();
     const QTextCharFormat mark_format = first_kept.charFormat();
+    const QStringList tags = TagsOf(first_kept);
     QTextCursor cursor(doc);
     cursor.beginEditBlock();
     cursor.setPosition(first_kept.position(), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
     cursor.setBlockFormat(block_format);
     cursor.setBlockCharFormat(mark_format);
+    cursor.block().setUserData(tags.isEmpty() ? nullptr : new LinkTags(tags));
     cursor.endEditBlock();
     paragraph_count_ -= paragraphs;
 }
@@ -340,10 +357,10 @@ BabiRichView::Link BabiRichView::LinkAtPosition(int position) const {
     }
     if (hit < 0 || !IsHotLinkFormat(fragments[hit].charFormat())) return {};
     Link link;
-    link.tag = fragments[hit].charFormat().stringProperty(kTagProperty);
+    link.tag = HotLinkTag(block, fragments[hit].charFormat());
     const auto same_link = [&](int i) {
         const QTextCharFormat format = fragments[i].charFormat();
-        return IsHotLinkFormat(format) && format.stringProperty(kTagProperty) == link.tag;
+        return IsHotLinkFormat(format) && HotLinkTag(block, format) == link.tag;
     };
     int first = hit;
     int last = hit;
@@ -565,7 +582,7 @@ QMimeData* BabiRichView::createMimeDataFromSelection() const {
             }
             const QString text = fragment.text().mid(from - fragment.position(), to - from);
             plain += text;
-            html += QStringLiteral("<span style=\"%1\">").arg(SpanStyle(format)) +
+            html += QStringLiteral("<span style=\"%1\">").arg(SpanStyle(format).toHtmlEscaped()) +
                     text.toHtmlEscaped() + QStringLiteral("</span>");
         }
         html += QStringLiteral("</p>\n");

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -72,9 +73,10 @@ class BabiRichView : public QTextBrowser {
     void StylesChanged();
 
     // What the document's formats carry, for printing and export: whether a
-    // character format is a hot link and its tag, and the key of a picture's image format.
+    // character format is a hot link and its tag (kept by its paragraph's block), and the key
+    // of a picture's image format.
     static bool IsHotLinkFormat(const QTextFormat& format);
-    static QString HotLinkTag(const QTextFormat& format);
+    static QString HotLinkTag(const QTextBlock& block, const QTextFormat& format);
     static QString PictureKey(const QTextFormat& format);
 
   signals:

@@ -47,6 +47,7 @@ class DebugConsoleTest : public ::testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
     QColor PixelOfRow(int row) {
+        QApplication::processEvents();  // the list lays its new lines out there, as before a paint
         const QImage image = form.list_debug->viewport()->grab().toImage();
         const QRect rect = form.list_debug->visualItemRect(form.list_debug->item(row));
         return image.pixelColor(rect.right() - 4, rect.center().y());

@@ -89,7 +89,7 @@ TEST_F(PeopleDispatchTest, FriendsArriveGetDetailsAndLeave) {
               (std::vector<std::string>{max, W(u"Zoe\nvert\nnon connecté\ncompte1\nnull\n22\n0\n"
                                                u"Lyon\nn'est plus connecté\n")}));
     EXPECT_EQ(ViewText(windows.PrivateWindow(0)->rich_prive),
-              W(u"Votre ami(e) Zoe n'est plus connecté(e)"));
+              W(u"\nVotre ami(e) Zoe n'est plus connecté(e)"));
 }
 
 }  // namespace

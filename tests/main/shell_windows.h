@@ -88,6 +88,7 @@ class ShellWindows : public ChatWindows {
     bool IsFriend(const std::string& alias) override {
         return std::find(friends.begin(), friends.end(), alias) != friends.end();
     }
+    void ShowStatistics() override { ++statistics_shown; }
     void OpenConfiguration(int page) override { configuration_pages.push_back(page); }
     void ShowProfile(const std::string& alias) override { profiles.push_back(alias); }
     void ShowMailPage(const std::string& alias) override { mail_pages.push_back(alias); }
@@ -129,6 +130,7 @@ class ShellWindows : public ChatWindows {
     std::vector<int> configuration_pages;
     int shown_private = -1;
     int room_shown = 0;
+    int statistics_shown = 0;
 
   private:
     WindowContext context_;

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
 #include <QWheelEvent>
 #include <map>
@@ -262,7 +263,7 @@ TEST_F(RichViewLinkTest, HotLinkAtGivesTextAndTagOfEveryLinkCharacterOnly) {
         }
     }
     EXPECT_TRUE(BabiRichView::IsHotLinkFormat(FormatAt(2)));
-    EXPECT_EQ(BabiRichView::HotLinkTag(FormatAt(max_)), kMax);
+    EXPECT_EQ(BabiRichView::HotLinkTag(Block(1), FormatAt(max_)), kMax);
     EXPECT_FALSE(BabiRichView::IsHotLinkFormat(FormatAt(4)));
     EXPECT_FALSE(view_->HotLinkAt(QPoint(390, PointAt(0).y()), nullptr, nullptr));  // past the end
     EXPECT_FALSE(view_->HotLinkAt(QPoint(2, PointAt(0).y()), nullptr, nullptr));    // in the margin
@@ -371,6 +372,26 @@ INSTANTIATE_TEST_SUITE_P(Limits, RichViewTrimTest,
                                            TrimCase{100, 111, 100}, TrimCase{100, 250, 107},
                                            TrimCase{1, 5, 1}, TrimCase{0, 50, 50}));
 
+// A document keeps every format it was ever given: with the tags of the links among them, each
+// member who ever spoke would cost memory for the rest of the session.
+TEST_F(RichViewTest, AViewAtItsLimitKeepsItsFormatsHoweverManyMembersSpeak) {
+    view_->SetScrollback(20);
+    const auto speak = [this](int member) {
+        view_->AppendParagraph(
+            Para({Link("n>", "membre " + QString::number(member)), Text(" salut")}));
+    };
+    for (int member = 0; member < 100; ++member) speak(member);
+    const auto formats = doc()->allFormats().size();
+    for (int member = 100; member < 1000; ++member) speak(member);
+    EXPECT_EQ(doc()->allFormats().size(), formats);
+    const int first = 1000 - view_->ParagraphCount();
+    for (const int n : {0, 1, view_->ParagraphCount() - 1}) {
+        EXPECT_EQ(BabiRichView::HotLinkTag(Block(n), FormatAt(Block(n).position())),
+                  "membre " + QString::number(first + n))
+            << n;
+    }
+}
+
 TEST_F(RichViewTest, LoweringTheScrollbackTrimsAtOnce) {
     view_->SetScrollback(0);
     for (int i = 0; i < 30; ++i) view_->AppendParagraph(Para({Text(QString::number(i))}));
@@ -409,6 +430,23 @@ TEST_F(RichViewTest, CopyGivesPlainTextAndHtmlWithPicturesNeverMarkup) {
     Select(1, 3);  // Ctrl+C reaches the clipboard
     QTest::keyClick(view_.get(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "oe");
+}
+
+// A quote or a backslash in a font's name cannot end the name nor the style attribute in the
+// copied HTML: the family reads back whole.
+TEST_F(RichViewTest, CopiedHtmlKeepsAnOddFontFamilyWhole) {
+    const QString family = QStringLiteral("O'Neil \"Sans\" & Co\\");
+    sheet_[kPlain].font = family;
+    view_->StylesChanged();
+    view_->AppendParagraph(Para({Text("abc")}));
+    view_->selectAll();
+    std::unique_ptr<QMimeData> copy(view_->createMimeDataFromSelection());
+    EXPECT_TRUE(copy->html().contains("font-family:'O\\'Neil")) << copy->html().toStdString();
+    QTextDocument read_back;
+    read_back.setHtml(copy->html());
+    const QTextCursor found = read_back.find("abc");
+    ASSERT_FALSE(found.isNull());
+    EXPECT_EQ(found.charFormat().font().family(), family);
 }
 
 TEST_F(RichViewTest, DoubleClickSelectsTheWordBetweenDelimiters) {
