@@ -6,11 +6,9 @@
 #include <QVBoxLayout>
 
 #include "auxiliary/room_creator.h"
-#include "directory/form_salons.h"
 #include "program/chat_windows.h"
 #include "program/program_state.h"
 #include "widgets/ansi_text.h"
-#include "widgets/babi_list_box.h"
 
 namespace {
 
@@ -20,15 +18,6 @@ QLabel* Value(const char* name, QWidget* parent) {
     label->setTextFormat(Qt::PlainText);
     label->setStyleSheet(QStringLiteral("font-weight: bold;"));
     return label;
-}
-
-std::vector<std::string> RoomListItems(ChatWindows& windows) {
-    std::vector<std::string> items;
-    Tform_salons* room_list = windows.RoomListWindow();
-    if (!room_list) return items;
-    const BabiListBox* list = room_list->list_dessalons;
-    for (int i = 0; i < list->count(); ++i) items.push_back(ToAnsi(list->ItemText(i)));
-    return items;
 }
 
 }  // namespace
@@ -65,7 +54,7 @@ Tform_stats::Tform_stats(WindowContext& context, QWidget* parent)
 
 void Tform_stats::Refresh() {
     const RoomCounts& counts = context_.state.RoomCounts;
-    lbl_createur->setText(FromAnsi(RoomCreator(RoomListItems(context_.windows), counts.room)));
+    lbl_createur->setText(FromAnsi(RoomCreator(context_.windows.ListedRooms(), counts.room)));
     lbl_salon->setText(FromAnsi(counts.room));
     lbl_hommes->setText(QString::number(counts.men));
     lbl_femmes->setText(QString::number(counts.women));

@@ -25,6 +25,7 @@
 #include "program/program_state.h"
 #include "store/settings_store.h"
 #include "widgets/ansi_text.h"
+#include "widgets/windows_colour.h"
 
 namespace {
 
@@ -262,10 +263,10 @@ void Tform_config::UpdateExample() {
     QFont font(combo_fonts->currentText());
     font.setPointSize(ExampleFontSize(ToAnsi(combo_taille->currentText())));
     panel_exemple->setFont(font);
-    const std::uint32_t colour = ColourOfEntryName(ToAnsi(combo_color->currentText()));
     QPalette palette = panel_exemple->palette();
-    palette.setColor(QPalette::WindowText,
-                     QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    // On its white (Base) background the label draws its text in the Text colour.
+    palette.setColor(panel_exemple->foregroundRole(),
+                     FromWindowsColour(ColourOfEntryName(ToAnsi(combo_color->currentText()))));
     panel_exemple->setPalette(palette);
 }
 

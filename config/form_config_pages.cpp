@@ -18,6 +18,7 @@
 #include "config/dialog_rules.h"
 #include "config/form_config.h"
 #include "widgets/password_edit.h"
+#include "widgets/windows_colour.h"
 
 namespace {
 
@@ -60,8 +61,7 @@ QIcon Swatch(std::uint32_t windows_colour) {
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setPen(Qt::black);
-    painter.setBrush(
-        QColor(windows_colour & 0xFF, (windows_colour >> 8) & 0xFF, (windows_colour >> 16) & 0xFF));
+    painter.setBrush(FromWindowsColour(windows_colour));
     painter.drawRect(0, 0, 14, 10);
     return QIcon(pixmap);
 }

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "conversation/windows_colour.h"
+#include "widgets/windows_colour.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 
 #include "platform/text_trim.h"
 #include "session/command_codes.h"
+#include "widgets/windows_colour.h"
 
 namespace {
 
@@ -108,8 +109,7 @@ std::string ColourCode(const QString& name) {
 
 QColor ColourOfName(const QString& name) {
     const ColourEntry* entry = FindColour(name);
-    const unsigned value = entry ? entry->value : 0;
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    return FromWindowsColour(entry ? entry->value : 0);
 }
 
 std::string StripLineBreaksAndTabs(std::string text) {
@@ -150,6 +150,13 @@ SendResult PrivateMacroLines(const std::string& expansion, const std::string& pa
                              bool long_phrase_cut) {
     return Compose(StripLineBreaksAndTabs(expansion), kMacroCodes, long_phrase_cut,
                    [&](const std::string& body) { return PrivateTextLine(partner_key, body); });
+}
+
+std::optional<std::string> MacroAnswerLine(const std::string& expansion,
+                                           const std::string& partner_key) {
+    const std::string text = StripLineBreaksAndTabs(expansion);
+    if (text.size() > kMaxPhraseLength) return std::nullopt;
+    return PrivateTextLine(partner_key, kMacroCodes + text);
 }
 
 SendResult PrivateSendLines(const std::string& text, const std::string& partner_key,

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,10 +48,16 @@ SendResult PrivateSendLines(const std::string& text, const std::string& partner_
                             const std::string& codes, bool long_phrase_cut,
                             const std::function<std::string(const std::string&)>& expand_macro);
 
-// A macro's expansion as private lines with kMacroCodes; used by the local call and by the
-// automatic answer to a remote call.
+// A macro's expansion as private lines with kMacroCodes, for a local call.
 SendResult PrivateMacroLines(const std::string& expansion, const std::string& partner_key,
                              bool long_phrase_cut);
+
+// The one line that answers a partner's remote call with kMacroCodes; nothing when the
+// expansion is longer than kMaxPhraseLength. An answer is never cut: a later piece could
+// begin with "#", call the partner's macro in turn, and two clients would answer each other
+// for ever.
+std::optional<std::string> MacroAnswerLine(const std::string& expansion,
+                                           const std::string& partner_key);
 
 // A text longer than kMaxPhraseLength in pieces: cut at the last blank at or before the
 // limit, or hard at the limit inside a longer word; blanks at a cut are dropped and no piece

@@ -39,14 +39,16 @@ CompositionBar::CompositionBar(QWidget* parent)
     FollowColour();
 }
 
-void CompositionBar::ApplySettings(const TConfig& config) {
-    if (config.DefColor >= 0 && config.DefColor < combo_color->count()) {
-        combo_color->setCurrentIndex(config.DefColor);
-    }
-    if (config.DefTaille >= 0 && config.DefTaille < combo_taille->count()) {
-        combo_taille->setCurrentIndex(config.DefTaille);
-    }
+void CompositionBar::ApplyDefaults(const TConfig& config) {
+    const auto select = [](QComboBox* box, int index) {
+        box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+    };
+    select(combo_color, config.DefColor);
+    select(combo_taille, config.DefTaille);
     FollowColour();
+}
+
+void CompositionBar::ApplyFont(const TConfig& config) {
     if (!config.Police.empty()) {
         QFont font = text_envoi->font();
         font.setFamily(FromAnsi(config.Police));

@@ -16,9 +16,11 @@ class CompositionBar : public QWidget {
   public:
     explicit CompositionBar(QWidget* parent = nullptr);
 
-    // The boxes from DefColor and DefTaille (an index outside a box leaves that box as it is)
-    // and the input line's font from Police.
-    void ApplySettings(const TConfig& config);
+    // The boxes from DefColor and DefTaille, when the window is first shown: an index outside
+    // a box leaves it without a selection, which sends effect "01" and colour "00".
+    void ApplyDefaults(const TConfig& config);
+    // The input line's font from Police; an empty name keeps the font.
+    void ApplyFont(const TConfig& config);
 
     // Effect code + colour code of the current boxes.
     std::string Codes() const;

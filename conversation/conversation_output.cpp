@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "conversation/chat_styles.h"
+#include "conversation/clock_text.h"
 #include "conversation/conversation_export.h"
 #include "conversation/conversation_print.h"
 #include "conversation/conversation_view.h"
@@ -82,8 +83,7 @@ bool PrintPages(const BabiRichView& view, ConversationKind kind, const QString& 
     const bool room = kind == ConversationKind::Room;
     printer.setDocName(room ? QStringLiteral("Impression d'un salon - Tamaris")
                             : QString::fromUtf8("Impression d'un privé - Tamaris"));
-    const QString date_time =
-        QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    const QString date_time = DateTimeText(QLocale::system(), QDateTime::currentDateTime());
     WaitCursor wait;
     return PrintConversation(*view.document(), printer, HeaderFont(), [&](int page, int pages) {
         return room ? RoomPageHeader(caption, date_time, page, pages)

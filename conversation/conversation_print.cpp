@@ -91,18 +91,15 @@ void PrintPage(QPainter& painter, QTextDocument& pages, int page, int count,
 
 }  // namespace
 
+// All four in one go: a "%1" in a room name or an alias stays text.
 QString RoomPageHeader(const QString& caption, const QString& date_time, int page, int count) {
     return QStringLiteral("Tamaris - Salon \"%1\" - %2 - Page %3 sur %4")
-        .arg(caption, date_time)
-        .arg(page)
-        .arg(count);
+        .arg(caption, date_time, QString::number(page), QString::number(count));
 }
 
 QString PrivatePageHeader(const QString& caption, const QString& date_time, int page, int count) {
     return QString::fromUtf8("Tamaris - Privé avec \"%1\" - %2 - Page %3 sur %4")
-        .arg(caption, date_time)
-        .arg(page)
-        .arg(count);
+        .arg(caption, date_time, QString::number(page), QString::number(count));
 }
 
 int ConversationPageCount(const QTextDocument& document, QPrinter& printer) {

@@ -8,22 +8,9 @@
 #include <QUrl>
 
 #include "conversation/conversation_export.h"
+#include "widgets/span_style.h"
 
 namespace {
-
-QString SpanStyle(const QTextCharFormat& format) {
-    const QFont font = format.font();
-    // Inside a style element: nothing that could end the quoted name or the element.
-    QString family = font.family();
-    family.remove(u'\'').remove(u'<').remove(u'>').remove(u'\\');
-    QString style = QStringLiteral("font-family:'%1'; font-size:%2pt; font-weight:%3; color:%4;")
-                        .arg(family)
-                        .arg(font.pointSizeF())
-                        .arg(font.bold() ? 700 : 400)
-                        .arg(format.foreground().color().name());
-    if (font.underline()) style += QStringLiteral(" text-decoration:underline;");
-    return style;
-}
 
 // The pictures of one page: each resource gets its file name on first use and is saved once.
 class PictureFiles {

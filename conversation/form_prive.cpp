@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QShowEvent>
@@ -12,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "config/form_config.h"
+#include "conversation/active_conversation.h"
 #include "conversation/answering_machine.h"
 #include "conversation/composition.h"
 #include "conversation/composition_bar.h"
@@ -20,7 +20,6 @@
 #include "conversation/macros.h"
 #include "conversation/message_paragraphs.h"
 #include "conversation/partner_panel.h"
-#include "conversation/windows_colour.h"
 #include "program/chat_windows.h"
 #include "program/private_mode.h"
 #include "program/program_state.h"
@@ -28,6 +27,7 @@
 #include "widgets/ansi_text.h"
 #include "widgets/babi_rich_view.h"
 #include "widgets/hint_window.h"
+#include "widgets/windows_colour.h"
 
 namespace {
 
@@ -36,6 +36,14 @@ QColor HintTint(const QString& colour_word) {
     if (colour_word == QLatin1String("rose")) return FromWindowsColour(0xC0C0FF);
     if (colour_word == QLatin1String("bleu")) return FromWindowsColour(0xFFC000);
     return FromWindowsColour(0xC0FFFF);
+}
+
+// An automatic answer too long for one line is not sent; the debug console says so.
+std::string UnsentAnswerTrace(const std::string& alias, std::size_t length) {
+    return ToAnsi(
+        QString::fromUtf8("Réponse à la macro demandée par %1 non envoyée : %2 "
+                          "caractères pour %3 au plus")
+            .arg(FromAnsi(alias), QString::number(length), QString::number(kMaxPhraseLength)));
 }
 
 }  // namespace
@@ -156,8 +164,12 @@ void Tform_prive::AppendPrivateText(const std::string& body, bool own) {
 void Tform_prive::AnswerRemoteMacro(const std::string& body) {
     const std::optional<std::string> answer = RemoteMacroAnswer(context_.state.Macros, body, false);
     if (!answer) return;
-    SendLines(
-        PrivateMacroLines(*answer, chat_id_.str(), context_.state.Config.LongPhraseCut).lines);
+    const std::optional<std::string> line = MacroAnswerLine(*answer, chat_id_.str());
+    if (!line) {
+        context_.session.Debug(UnsentAnswerTrace(alias_, answer->size()), DebugCategory::Warning);
+        return;
+    }
+    context_.session.SendLine(*line);
 }
 
 void Tform_prive::AnswerMachineReply(const std::string& body) {
@@ -191,7 +203,7 @@ void Tform_prive::NotifyGone() {
 }
 
 void Tform_prive::NotifyFriendGone() {
-    AddNotice("Votre ami(e) " + alias_.str() + " n'est plus connect\xE9(e)");
+    AddNotice("\rVotre ami(e) " + alias_.str() + " n'est plus connect\xE9(e)");
 }
 
 void Tform_prive::NotifyIgnored() {
@@ -199,22 +211,19 @@ void Tform_prive::NotifyIgnored() {
 }
 
 bool Tform_prive::IsActiveConversation() const {
-    if (sub_window_) {
-        const QMdiArea* area = sub_window_->mdiArea();
-        return area != nullptr && area->currentSubWindow() == sub_window_;
-    }
-    return isActiveWindow();
+    return ::IsActiveConversation(*this);
 }
 
 void Tform_prive::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (defaults_applied_) return;
     defaults_applied_ = true;
+    composition->ApplyDefaults(context_.state.Config);
     ApplySettings();
 }
 
 void Tform_prive::ApplySettings() {
-    composition->ApplySettings(context_.state.Config);
+    composition->ApplyFont(context_.state.Config);
     rich_prive->SetScrollback(context_.state.Config.MaxMessages);
 }
 

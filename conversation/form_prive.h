@@ -53,8 +53,9 @@ class Tform_prive : public QWidget {
     void NotifyFriendGone();
     void NotifyIgnored();
 
-    // Takes the settings again: the composition defaults, the input font and the scrollback.
-    // Done once on first show, and again when the configuration dialog stored new values.
+    // Takes the settings again: the input font and the scrollback. Done on first show, after
+    // the boxes took their defaults, and again when the configuration dialog stored new
+    // values; the boxes then keep the user's current choice.
     void ApplySettings();
 
     // The active MDI child inside the main window, the active window when on its own.

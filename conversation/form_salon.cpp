@@ -80,20 +80,20 @@ void Tform_salon::AppendRoomText(const std::string& chat_id, const std::string& 
 }
 
 void Tform_salon::ShowHeldTexts() {
-    std::vector<HeldText> held = std::move(context_.state.HeldTexts);
-    context_.state.HeldTexts.clear();
-    for (const HeldText& text : held) AppendRoomText(text.chat_id, text.alias, text.body);
+    for (const HeldText& text : context_.state.HeldTexts.TakeAll())
+        AppendRoomText(text.chat_id, text.alias, text.body);
 }
 
 void Tform_salon::showEvent(QShowEvent* event) {
     StandardWindow::showEvent(event);
     if (defaults_applied_) return;
     defaults_applied_ = true;
+    composition->ApplyDefaults(context_.state.Config);
     ApplySettings();
 }
 
 void Tform_salon::ApplySettings() {
-    composition->ApplySettings(context_.state.Config);
+    composition->ApplyFont(context_.state.Config);
     rich_salon->SetScrollback(context_.state.Config.MaxMessages);
 }
 

@@ -51,8 +51,9 @@ class Tform_salon : public StandardWindow {
     // forgets them.
     void ShowHeldTexts();
 
-    // Takes the settings again: the composition defaults, the input font and the scrollback.
-    // Done once on first show, and again when the configuration dialog stored new values.
+    // Takes the settings again: the input font and the scrollback. Done on first show, after
+    // the boxes took their defaults, and again when the configuration dialog stored new
+    // values; the boxes then keep the user's current choice.
     void ApplySettings();
 
     // Set when a message mentions the user while the room's tab is not selected.

@@ -205,4 +205,6 @@ void Tform_salon::ConnectControls() {
     });
     connect(FlatButton4, &QToolButton::clicked, this,
             [this] { context_.windows.OpenConfiguration(Tform_config::kPageEasyPhrases); });
+    connect(FlatButton6, &QToolButton::clicked, this,
+            [this] { context_.windows.ShowStatistics(); });
 }

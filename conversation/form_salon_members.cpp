@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "conversation/active_conversation.h"
 #include "conversation/form_salon.h"
 #include "conversation/member_hint.h"
 #include "conversation/member_list_view.h"
@@ -132,7 +133,10 @@ void Tform_salon::ShowPlayState() {
 
 void Tform_salon::rich_salonRVMouseMove(const QString& tag, const QPoint& global_pos) {
     hint_->hide();
-    if (QGuiApplication::applicationState() != Qt::ApplicationActive || !isActiveWindow()) return;
+    if (QGuiApplication::applicationState() != Qt::ApplicationActive ||
+        !IsActiveConversation(*this)) {
+        return;
+    }
     const MemberHint hint = HintForRoomLinkTag(ToAnsi(tag));
     hint_->ShowHint(hint.text, hint.tint, global_pos);
 }

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QTime>
 
+#include "conversation/clock_text.h"
 #include "platform/text_trim.h"
 #include "program/program_title.h"
 #include "widgets/ansi_text.h"
@@ -16,14 +17,10 @@ constexpr std::size_t kCodeLength = 4;
 
 std::string ExpandMacro(const MacroTable& table, const std::string& name) {
     const std::string key = platform::LowerAscii(name);
-    const QLocale locale = QLocale::system();
     if (key == "date") {
-        return "Nous sommes le " +
-               ToAnsi(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+        return "Nous sommes le " + ToAnsi(DateText(QLocale::system(), QDate::currentDate()));
     }
-    if (key == "time") {
-        return "Il est " + ToAnsi(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
-    }
+    if (key == "time") return "Il est " + ToAnsi(TimeText(QLocale::system(), QTime::currentTime()));
     if (key == "version") return kProgramTitle;
     for (const auto& [macro, text] : table) {
         if (macro == key) return platform::TrimBlanks(text);

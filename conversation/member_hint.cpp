@@ -1,7 +1,7 @@
 #include "conversation/member_hint.h"
 
-#include "conversation/windows_colour.h"
 #include "widgets/ansi_text.h"
+#include "widgets/windows_colour.h"
 
 namespace {
 

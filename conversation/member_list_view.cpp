@@ -2,10 +2,10 @@
 
 #include <QPainter>
 
-#include "conversation/windows_colour.h"
 #include "program/program_state.h"
 #include "session/babillon.h"
 #include "widgets/ansi_text.h"
+#include "widgets/windows_colour.h"
 
 namespace {
 

@@ -80,9 +80,17 @@ RichParagraph PrivateMessageParagraph(const std::string& nickname, const std::st
 RichParagraph NoticeParagraph(const std::string& text) {
     RichParagraph paragraph;
     RichRun run;
-    run.text = FromAnsi(text);
     run.style = kStyleP_G_Rouge;
-    paragraph.runs.push_back(run);
+    const QStringList lines = FromAnsi(text).split(u'\r');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            RichRun line_break = run;
+            line_break.kind = RichRun::Kind::LineBreak;
+            paragraph.runs.push_back(line_break);
+        }
+        run.text = lines[i];
+        if (!run.text.isEmpty()) paragraph.runs.push_back(run);
+    }
     return paragraph;
 }
 

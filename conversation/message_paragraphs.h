@@ -23,7 +23,7 @@ RichParagraph RoomMessageParagraph(const MemberRecord& sender, const std::string
 RichParagraph PrivateMessageParagraph(const std::string& nickname, const std::string& sex,
                                       const std::string& tag, const std::string& coded_text,
                                       bool own);
-// A notice in bold red, a paragraph of its own.
+// A notice in bold red, a paragraph of its own; a carriage return in it breaks the line.
 RichParagraph NoticeParagraph(const std::string& text);
 
 // The nickname of a clicked link: its text without the final ">".

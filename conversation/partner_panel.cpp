@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "conversation/windows_colour.h"
 #include "widgets/ansi_text.h"
+#include "widgets/windows_colour.h"
 
 namespace {
 

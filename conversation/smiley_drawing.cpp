@@ -8,7 +8,7 @@
 #include <initializer_list>
 
 #include "conversation/emoticon_pictures.h"
-#include "conversation/windows_colour.h"
+#include "widgets/windows_colour.h"
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "conversation/form_prive.h"
 #include "directory/contact_pictures.h"
 #include "directory/friend_item_painter.h"
 #include "program/chat_windows.h"
@@ -39,13 +38,19 @@ bool Reachable(const FriendRecord& record) {
     return !record.chat_id.empty() && record.chat_id != kFriendGone;
 }
 
+// A friend is known by nickname and account, as the server names it.
+QString FriendKey(const QString& item) {
+    return BabiListBox::ItemLine(item, 0) + QLatin1Char('\n') + BabiListBox::ItemLine(item, 3);
+}
+
 }  // namespace
 
 Tform_amis::Tform_amis(WindowContext& context, QWidget* parent)
     : StandardWindow(context, parent),
       list_amis(new BabiListBox(this)),
       lbl_etat(new QLabel(this)),
-      text_etat(new QLineEdit(this)) {
+      text_etat(new QLineEdit(this)),
+      popup_target_(FriendKey) {
     setObjectName("form_amis");
     setWindowTitle(QStringLiteral("Ami(e)s"));
     list_amis->setObjectName("list_amis");
@@ -138,33 +143,32 @@ void Tform_amis::SetSoundPlayer(SoundPlayer player) {
 }
 
 void Tform_amis::AddFriends(const std::vector<std::string>& fields, bool reset) {
-    AddFriendEntries(friends_, fields, reset);
+    const std::size_t dropped = friends_.AddEntries(fields, reset);
+    if (dropped > 0) {
+        context_.session.Debug(ToAnsi(QStringLiteral("Liste d'amis pleine (%1 au plus) : %2 "
+                                                     "ami(e)s non ajouté(e)s")
+                                          .arg(FriendList::kMaxFriends)
+                                          .arg(dropped)),
+                               DebugCategory::Warning);
+    }
     RebuildFriendsList();
 }
 
 void Tform_amis::UpdateFriendInfo(const std::vector<std::string>& fields) {
-    ApplyFriendInfo(friends_, fields);
+    friends_.ApplyInfo(fields);
     RebuildFriendsList();
 }
 
 void Tform_amis::MarkFriendsGone(const std::vector<std::string>& fields) {
-    for (const std::string& nickname : DepartedNicknames(fields)) {
-        for (FriendRecord& record : friends_) {
-            if (record.nickname != nickname) continue;
-            const int slot =
-                Reachable(record) ? context_.windows.FindPrivateWindow(record.chat_id) : -1;
-            record.chat_id = kFriendGone;
-            if (Tform_prive* window = context_.windows.PrivateWindow(slot)) {
-                window->NotifyFriendGone();
-            }
-        }
-    }
+    friends_.MarkGone(fields, [this](const FriendRecord& record) {
+        if (Reachable(record)) context_.windows.NotifyFriendGone(record.chat_id);
+    });
     RebuildFriendsList();
 }
 
 void Tform_amis::RebuildFriendsList() {
     QStringList items;
-    for (const std::string& item : FriendItems(friends_)) items.append(FromAnsi(item));
+    for (const std::string& item : FriendItems(friends_.Records())) items.append(FromAnsi(item));
     const QString selected = list_amis->CurrentItemText();
     list_amis->SetItems(items);
     // The same friend stays selected when its item did not change.
@@ -185,7 +189,7 @@ std::optional<FriendRecord> Tform_amis::SelectedFriend() const {
 }
 
 std::optional<FriendRecord> Tform_amis::PopupFriend() const {
-    const QString item = list_amis->ItemText(PopupItemIndex);
+    const QString item = popup_target_.Item(*list_amis);
     if (item.isEmpty()) return std::nullopt;
     return ParseFriendEntry(ToAnsi(item));
 }
@@ -226,9 +230,9 @@ bool Tform_amis::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_amis->viewport() && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QModelIndex index = list_amis->indexAt(mouse->position().toPoint());
-        if (mouse->button() == Qt::RightButton && index.isValid()) {
-            PopupItemIndex = index.row();
-            list_amis->setCurrentRow(index.row());
+        if (mouse->button() == Qt::RightButton) {
+            popup_target_.Remember(*list_amis, index.row());
+            if (index.isValid()) list_amis->setCurrentRow(index.row());
             list_amis->Hint()->hide();
             popup->popup(mouse->globalPosition().toPoint());
             return true;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "directory/friend_list.h"
+#include "directory/popup_target.h"
 #include "program/notification_sound.h"
 #include "program/standard_window.h"
 
@@ -31,7 +32,7 @@ class Tform_amis : public StandardWindow {
     std::string StatusInput() const;
     void SetStatusInput(const std::string& text);
 
-    const std::vector<FriendRecord>& Friends() const { return friends_; }
+    const FriendList& Friends() const { return friends_; }
     bool HasNewText() const { return new_text_; }
     void SetNewText(bool flag) { new_text_ = flag; }
     void SetSoundPlayer(SoundPlayer player);
@@ -60,9 +61,9 @@ class Tform_amis : public StandardWindow {
     void OpenPrivate(const FriendRecord& record);
     void ToggleIgnore(const FriendRecord& record);
 
-    std::vector<FriendRecord> friends_;
-    // The item under the last right click, for the context menu.
-    int PopupItemIndex = -1;
+    FriendList friends_;
+    // The friend under the last right click, for the context menu.
+    PopupTarget popup_target_;
     bool new_text_ = false;
     SoundPlayer play_sound_;
 };

@@ -18,8 +18,17 @@
 #include "widgets/hint_window.h"
 #include "widgets/send_key.h"
 
+namespace {
+
+// A person found is known by the chat id; a message of the list has none.
+QString PersonKey(const QString& item) {
+    return BabiListBox::ItemLine(item, 3);
+}
+
+}  // namespace
+
 Tform_connectes::Tform_connectes(WindowContext& context, QWidget* parent)
-    : StandardWindow(context, parent) {
+    : StandardWindow(context, parent), popup_target_(PersonKey) {
     setObjectName("form_connectes");
     setWindowTitle(QStringLiteral("Connectés"));
     BuildLayout();
@@ -97,9 +106,10 @@ bool Tform_connectes::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_rech->viewport() && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QModelIndex index = list_rech->indexAt(mouse->position().toPoint());
-        if (mouse->button() == Qt::RightButton && index.isValid()) {
-            list_rech->setCurrentIndex(index);
-            PopupItemIndex = index.row();
+        if (mouse->button() == Qt::RightButton) {
+            // Below the items too, where "Effacer la recherche" still has a use.
+            if (index.isValid()) list_rech->setCurrentIndex(index);
+            popup_target_.Remember(*list_rech, index.row());
             list_rech->Hint()->hide();
             popup->popup(mouse->globalPosition().toPoint());
             return true;
@@ -126,9 +136,9 @@ void Tform_connectes::btn_refreshClick() {
     context_.session.SendLine(ConnectedCountLine());
 }
 
-std::optional<UserEntry> Tform_connectes::PersonAt(int index) const {
-    if (index < 0 || index >= list_rech->count()) return std::nullopt;
-    UserEntry entry = ParseUserEntry(ToAnsi(list_rech->ItemText(index)));
+std::optional<UserEntry> Tform_connectes::PersonOf(const QString& item) const {
+    if (item.isEmpty()) return std::nullopt;
+    UserEntry entry = ParseUserEntry(ToAnsi(item));
     // The messages of the list ("Recherche en cours ...") carry nobody to act on.
     if (!entry.IsPerson()) return std::nullopt;
     return entry;
@@ -137,11 +147,11 @@ std::optional<UserEntry> Tform_connectes::PersonAt(int index) const {
 std::optional<UserEntry> Tform_connectes::SelectedPerson() const {
     const QList<QListWidgetItem*> selected = list_rech->selectedItems();
     if (selected.isEmpty()) return std::nullopt;
-    return PersonAt(list_rech->row(selected.front()));
+    return PersonOf(selected.front()->text());
 }
 
 std::optional<UserEntry> Tform_connectes::PopupPerson() const {
-    return PersonAt(PopupItemIndex);
+    return PersonOf(popup_target_.Item(*list_rech));
 }
 
 void Tform_connectes::OpenPrivate(const UserEntry& person) {

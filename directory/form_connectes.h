@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "directory/popup_target.h"
 #include "directory/user_results.h"
 #include "program/standard_window.h"
 
@@ -66,7 +67,7 @@ class Tform_connectes : public StandardWindow {
     // The person of the selected item, or of the item under the last right click.
     std::optional<UserEntry> SelectedPerson() const;
     std::optional<UserEntry> PopupPerson() const;
-    std::optional<UserEntry> PersonAt(int index) const;
+    std::optional<UserEntry> PersonOf(const QString& item) const;
 
     void OpenPrivate(const UserEntry& person);
     void JoinRoom(const UserEntry& person);
@@ -74,6 +75,7 @@ class Tform_connectes : public StandardWindow {
     void ShowProfile(const UserEntry& person);
     void ToggleIgnore(const UserEntry& person);
 
-    int PopupItemIndex = -1;
+    // The person under the last right click.
+    PopupTarget popup_target_;
     QMetaObject::Connection activation_;
 };

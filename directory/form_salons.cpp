@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "conversation/form_salon.h"
 #include "directory/form_salons_rech.h"
+#include "directory/item_order.h"
 #include "directory/room_entry.h"
 #include "directory/room_item_painter.h"
 #include "directory/wildcard.h"
@@ -27,7 +27,6 @@
 #include "store/favourite_rooms.h"
 #include "widgets/ansi_text.h"
 #include "widgets/babi_list_box.h"
-#include "widgets/babi_rich_view.h"
 #include "widgets/hint_window.h"
 #include "widgets/send_key.h"
 
@@ -44,6 +43,11 @@ QPushButton* Button(const char* caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(Text(caption), parent);
     if (name) button->setObjectName(name);
     return button;
+}
+
+// A listed room is known by its name as the server sent it.
+QString RoomKey(const QString& item) {
+    return BabiListBox::ItemLine(item, 0);
 }
 
 }  // namespace
@@ -67,7 +71,8 @@ Tform_salons::Tform_salons(WindowContext& context, QWidget* parent)
       text_rech(new QLineEdit(this)),
       btn_rech(Button("Démarrer la recherche", "btn_rech", this)),
       FlatButton6(Button("?", "FlatButton6", this)),
-      menu_salons(new QMenu(this)) {
+      menu_salons(new QMenu(this)),
+      menu_target_(RoomKey) {
     setObjectName("form_salons");
     setWindowTitle(QStringLiteral("Salons"));
     list_dessalons->setObjectName("list_dessalons");
@@ -77,7 +82,6 @@ Tform_salons::Tform_salons(WindowContext& context, QWidget* parent)
         [](QPainter& painter, const QRect& rect, int, const QString& item, bool) {
             PaintRoomItem(painter, rect, item);
         });
-    list_dessalons->setSortingEnabled(true);
     list_dessalons->viewport()->installEventFilter(this);
     lbl_nb_salons->setObjectName("lbl_nb_salons");
     text_salon->setObjectName("text_salon");
@@ -99,11 +103,11 @@ Tform_salons::Tform_salons(WindowContext& context, QWidget* parent)
     BuildContextMenu();
 
     connect(btn_rejoindre_liste, &QPushButton::clicked, this,
-            [this] { JoinListedRoom(list_dessalons->currentRow(), false); });
+            [this] { JoinListedRoom(list_dessalons->CurrentItemText(), false); });
     connect(list_dessalons, &QListWidget::itemDoubleClicked, this,
-            [this] { JoinListedRoom(list_dessalons->currentRow(), false); });
+            [this] { JoinListedRoom(list_dessalons->CurrentItemText(), false); });
     connect(btn_forcer, &QPushButton::clicked, this,
-            [this] { JoinListedRoom(list_dessalons->currentRow(), true); });
+            [this] { JoinListedRoom(list_dessalons->CurrentItemText(), true); });
     connect(btn_salon_tamaris, &QPushButton::clicked, this, [this] {
         JoinByName(ProgramRoomName(context_.state.Config.AdrID.str()), "1");
     });
@@ -192,12 +196,12 @@ QWidget* Tform_salons::BuildActionsPane() {
 
 void Tform_salons::BuildContextMenu() {
     QAction* join = menu_salons->addAction(QStringLiteral("Rejoindre le salon"), this,
-                                           [this] { JoinListedRoom(menu_index_, false); });
+                                           [this] { JoinListedRoom(MenuItem(), false); });
     menu_salons->setDefaultAction(join);
     menu_salons->addAction(Text("Forcer l'entrée"), this,
-                           [this] { JoinListedRoom(menu_index_, true); });
+                           [this] { JoinListedRoom(MenuItem(), true); });
     menu_salons->addAction(QStringLiteral("Ajouter aux favoris"), this, [this] {
-        const QString item = list_dessalons->ItemText(menu_index_);
+        const QString item = MenuItem();
         if (!item.isEmpty()) AddFavourite(ParseRoomEntry(ToAnsi(item)).display_name);
     });
     menu_salons->addSeparator();
@@ -223,10 +227,26 @@ void Tform_salons::SendLine(const std::string& line) {
 }
 
 void Tform_salons::FillRoomList(const std::vector<std::string>& fields) {
+    std::vector<std::string> rooms = RoomListItems(fields);
+    SortListItems(rooms);
     QStringList items;
-    for (const std::string& item : RoomListItems(fields)) items.push_back(FromAnsi(item));
+    items.reserve(static_cast<qsizetype>(rooms.size()));
+    for (const std::string& item : rooms) items.push_back(FromAnsi(item));
     list_dessalons->SetItems(items);
     lbl_nb_salons->setText(QString::number(list_dessalons->count()));
+}
+
+std::vector<std::string> Tform_salons::RoomItems() const {
+    std::vector<std::string> items;
+    items.reserve(static_cast<std::size_t>(list_dessalons->count()));
+    for (int i = 0; i < list_dessalons->count(); ++i) {
+        items.push_back(ToAnsi(list_dessalons->ItemText(i)));
+    }
+    return items;
+}
+
+QString Tform_salons::MenuItem() const {
+    return menu_target_.Item(*list_dessalons);
 }
 
 void Tform_salons::AskForList(const std::string& line) {
@@ -240,14 +260,13 @@ void Tform_salons::EndForcedEntry() {
     context_.state.ForcedRoomHop = false;
 }
 
-void Tform_salons::JoinListedRoom(int index, bool forced) {
+void Tform_salons::JoinListedRoom(const QString& item, bool forced) {
     EndForcedEntry();
-    const QString item = list_dessalons->ItemText(index);
     if (item.isEmpty()) return;
     const RoomEntry entry = ParseRoomEntry(ToAnsi(item));
     if (entry.IsPlaceholder()) return;
     if (forced) {
-        if (Tform_salon* room = context_.windows.RoomWindow()) room->rich_salon->clear();
+        context_.windows.ClearRoomConversation();
         context_.state.ForcedRoom = entry.raw_name;
     }
     SendLine(JoinRoomLine(entry.raw_name.str(), "0"));
@@ -372,8 +391,9 @@ bool Tform_salons::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_dessalons->viewport() && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
-            menu_index_ = list_dessalons->indexAt(mouse->position().toPoint()).row();
-            if (menu_index_ >= 0) list_dessalons->setCurrentRow(menu_index_);
+            const int row = list_dessalons->indexAt(mouse->position().toPoint()).row();
+            menu_target_.Remember(*list_dessalons, row);
+            if (row >= 0) list_dessalons->setCurrentRow(row);
             list_dessalons->Hint()->hide();
             menu_salons->popup(mouse->globalPosition().toPoint());
             return true;

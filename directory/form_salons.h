@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "directory/popup_target.h"
 #include "program/line_sender.h"
 #include "program/standard_window.h"
 
@@ -25,6 +26,8 @@ class Tform_salons : public StandardWindow {
 
     // Fields of a "90"/"94" line: groups of raw name, attribute, creator, member count.
     void FillRoomList(const std::vector<std::string>& fields);
+    // The items of the list (Windows-1252), in list order.
+    std::vector<std::string> RoomItems() const;
 
     void LoadFavourites();
     void AddFavourite(const std::string& name);
@@ -66,7 +69,9 @@ class Tform_salons : public StandardWindow {
     void SendLine(const std::string& line);
     void AskForList(const std::string& line);
     void EndForcedEntry();
-    void JoinListedRoom(int index, bool forced);
+    // The item of the room under the last right click, empty once it has left the list.
+    QString MenuItem() const;
+    void JoinListedRoom(const QString& item, bool forced);
     void JoinByName(const std::string& name, const char* kind);
     void ShowRoom();
     void StartSearch();
@@ -77,7 +82,7 @@ class Tform_salons : public StandardWindow {
     void ShowError(const std::string& text);
 
     LineSender send_line_;
-    int menu_index_ = -1;  // the item under the mouse at the last right click
+    PopupTarget menu_target_;  // the room under the mouse at the last right click
     QPointer<Tform_salons_rech> results_;
     bool unreadable_reported_ = false;  // once per window, not at every show
 };

@@ -35,7 +35,6 @@ Tform_salons_rech::Tform_salons_rech(const QStringList& items, int* last_selecte
         [](QPainter& painter, const QRect& rect, int, const QString& item, bool) {
             PaintRoomItem(painter, rect, item);
         });
-    list_rechsalons->setSortingEnabled(true);
     list_rechsalons->SetItems(items);
 
     auto* buttons = new QHBoxLayout;

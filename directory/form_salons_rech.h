@@ -8,8 +8,8 @@
 class BabiListBox;
 class QPushButton;
 
-// The rooms that a search of the room list found; joining one closes the window, which frees
-// itself once closed.
+// The rooms that a search of the room list found, in the room list's order; joining one
+// closes the window, which frees itself once closed.
 class Tform_salons_rech : public QWidget {
     Q_OBJECT
   public:

@@ -3,6 +3,7 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "program/dispatch_fields.h"
 #include "widgets/ansi_text.h"
@@ -10,6 +11,8 @@
 namespace {
 
 constexpr std::size_t kInfoRecord = 7;
+constexpr std::size_t kNicknameWidth = decltype(FriendRecord::nickname)::capacity;
+constexpr std::size_t kAccountWidth = decltype(FriendRecord::account)::capacity;
 
 enum FriendGroup { kWomen, kMen, kNotGiven, kGone, kGroupCount };
 
@@ -24,28 +27,54 @@ std::string Line(const std::string& item, std::size_t& start) {
 
 }  // namespace
 
-void AddFriendEntries(std::vector<FriendRecord>& friends, const std::vector<std::string>& fields,
-                      bool reset) {
-    if (reset) friends.clear();
-    for (std::size_t i = 1; i < fields.size(); ++i) {
-        const std::string& entry = fields[i];
-        const std::size_t colon = entry.find(':');
-        const std::string after = colon == std::string::npos ? "" : entry.substr(colon + 1);
-        const std::size_t zero = after.find('0');
-        FriendRecord record;
-        record.nickname = entry.substr(0, colon);
-        record.account = zero == std::string::npos ? "" : after.substr(zero + 1);
-        const bool known = std::any_of(friends.begin(), friends.end(), [&](const auto& f) {
-            return f.nickname == record.nickname.str() && f.account == record.account.str();
-        });
-        if (!known) friends.push_back(record);
-    }
+std::vector<std::string> DepartedNicknames(const std::vector<std::string>& fields) {
+    std::vector<std::string> nicknames;
+    for (std::size_t i = 1; i + 1 < fields.size(); i += 2) nicknames.push_back(fields[i]);
+    return nicknames;
 }
 
-void ApplyFriendInfo(std::vector<FriendRecord>& friends, const std::vector<std::string>& fields) {
+std::size_t FriendList::AddEntries(const std::vector<std::string>& fields, bool reset) {
+    if (reset) {
+        records_.clear();
+        by_nickname_.clear();
+        entries_.clear();
+    }
+    std::size_t dropped = 0;
+    std::string key;
+    for (std::size_t i = 1; i < fields.size(); ++i) {
+        const std::string_view entry = fields[i];
+        const std::size_t colon = entry.find(':');
+        const std::string_view after =
+            colon == std::string_view::npos ? std::string_view() : entry.substr(colon + 1);
+        const std::size_t zero = after.find('0');
+        const std::string_view nickname = entry.substr(0, std::min(colon, kNicknameWidth));
+        const std::string_view account = zero == std::string_view::npos
+                                             ? std::string_view()
+                                             : after.substr(zero + 1, kAccountWidth);
+        key.assign(nickname).append(1, '\t').append(account);
+        if (entries_.count(key) != 0) continue;
+        if (records_.size() >= kMaxFriends) {
+            ++dropped;
+            continue;
+        }
+        entries_.insert(key);
+        by_nickname_[std::string(nickname)].push_back(records_.size());
+        FriendRecord& record = records_.emplace_back();
+        record.nickname = nickname;
+        record.account = account;
+    }
+    return dropped;
+}
+
+void FriendList::ApplyInfo(const std::vector<std::string>& fields) {
+    // Each friend's nickname takes its last record of the line, once.
+    std::unordered_map<std::string, std::size_t> last_record;
     for (std::size_t j = 1; j + 1 < fields.size(); j += kInfoRecord) {
-        for (FriendRecord& record : friends) {
-            if (record.nickname != FieldAt(fields, j + 1)) continue;
+        if (by_nickname_.count(fields[j + 1]) != 0) last_record[fields[j + 1]] = j;
+    }
+    for (const auto& [nickname, j] : last_record) {
+        for (const std::size_t index : by_nickname_.at(nickname)) {
+            FriendRecord& record = records_[index];
             record.chat_id = FieldAt(fields, j);
             record.age = FieldAt(fields, j + 3);
             record.sex = FieldAt(fields, j + 4);
@@ -55,10 +84,22 @@ void ApplyFriendInfo(std::vector<FriendRecord>& friends, const std::vector<std::
     }
 }
 
-std::vector<std::string> DepartedNicknames(const std::vector<std::string>& fields) {
-    std::vector<std::string> nicknames;
-    for (std::size_t i = 1; i + 1 < fields.size(); i += 2) nicknames.push_back(fields[i]);
-    return nicknames;
+void FriendList::MarkGone(const std::vector<std::string>& fields,
+                          const std::function<void(const FriendRecord&)>& leaving) {
+    std::unordered_set<std::string> done;
+    for (const std::string& nickname : DepartedNicknames(fields)) {
+        const auto found = by_nickname_.find(nickname);
+        if (found == by_nickname_.end() || !done.insert(nickname).second) continue;
+        for (const std::size_t index : found->second) {
+            FriendRecord& record = records_[index];
+            if (leaving) leaving(record);
+            record.chat_id = kFriendGone;
+        }
+    }
+}
+
+bool FriendList::HasNickname(const std::string& nickname) const {
+    return by_nickname_.count(nickname) != 0;
 }
 
 std::string FriendItemText(const FriendRecord& r) {

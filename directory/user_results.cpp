@@ -1,37 +1,10 @@
 #include "directory/user_results.h"
 
-#include <QCollator>
-#include <QCollatorSortKey>
-#include <QLocale>
-#include <algorithm>
+#include <iterator>
 
-#include "widgets/ansi_text.h"
+#include "directory/item_order.h"
 
 namespace {
-
-// The system's collation; without one (the "C" locale of a bare session) French, so that
-// "Élodie" stands beside "Elodie" and not after "Zoé".
-QCollator ItemCollator() {
-    const QLocale system = QLocale::system();
-    QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::French, QLocale::France)
-                                                       : system);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return collator;
-}
-
-// Items sorted on keys made once each; texts are lower-cased first, which keeps the order
-// case-insensitive whatever the collation backend supports.
-void SortItems(std::vector<std::string>& items) {
-    const QCollator collator = ItemCollator();
-    std::vector<std::pair<QCollatorSortKey, std::string>> keyed;
-    keyed.reserve(items.size());
-    for (std::string& item : items) {
-        keyed.emplace_back(collator.sortKey(FromAnsi(item).toLower()), std::move(item));
-    }
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
-    for (std::size_t i = 0; i < items.size(); ++i) items[i] = std::move(keyed[i].second);
-}
 
 int SexGroup(std::string_view sex) {
     if (sex == "0") return 0;
@@ -79,7 +52,7 @@ std::vector<std::string> UserResultItems(const std::vector<std::string>& fields)
     }
     std::vector<std::string> items;
     for (auto& group : groups) {
-        SortItems(group);
+        SortListItems(group);
         items.insert(items.end(), std::make_move_iterator(group.begin()),
                      std::make_move_iterator(group.end()));
     }
@@ -95,7 +68,7 @@ std::vector<std::string> UserResultItemsOneSex(const std::vector<std::string>& f
         items.push_back(UserItemText(fields[j], fields[j + 1], fields[j + 3], criterion,
                                      fields[j + 4], fields[j + 5]));
     }
-    SortItems(items);
+    SortListItems(items);
     return items;
 }
 

@@ -85,23 +85,20 @@ void CheckRooms(const std::vector<std::string>& fields) {
 }
 
 // A listed friend's item reads back into the record that gives the same item.
-void CheckFriends(std::vector<FriendRecord>& friends, const ChatLine& line) {
+void CheckFriends(FriendList& friends, const ChatLine& line) {
     switch (line.code.size() % 3) {
         case 0:
-            AddFriendEntries(friends, line.params, line.code.size() > 3);
+            friends.AddEntries(line.params, line.code.size() > 3);
             break;
         case 1:
-            ApplyFriendInfo(friends, line.params);
+            friends.ApplyInfo(line.params);
             break;
         case 2:
-            for (const std::string& nickname : DepartedNicknames(line.params)) {
-                for (FriendRecord& record : friends) {
-                    if (record.nickname == nickname) record.chat_id = kFriendGone;
-                }
-            }
+            friends.MarkGone(line.params, {});
             break;
     }
-    for (const std::string& item : FriendItems(friends)) {
+    Require(friends.Records().size() <= FriendList::kMaxFriends);
+    for (const std::string& item : FriendItems(friends.Records())) {
         Require(LineCount(item) == 9);
         Require(FriendItemText(ParseFriendEntry(item)) == item);
     }
@@ -134,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemberListBuilder builder;
     MemberListing listing;
     bool rebuilt = false;
-    std::vector<FriendRecord> friends;
+    FriendList friends;
     while (!input.empty()) {
         const ChatLine line = SplitChatLine(TakePart(input, '\n'));
         const char kind = line.code.empty() ? '\0' : line.code.front();

@@ -1,6 +1,6 @@
 // macros.vek as it may have been edited by hand, and a partner's remote calls: every macro
-// expands to its trimmed text, an answer never calls the partner back, and the lines sent
-// for a call are whole chat lines.
+// expands to its trimmed text, an answer goes whole in one line and never calls the partner
+// back, and the lines sent for a call are whole chat lines.
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -47,9 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(!RemoteMacroAnswer(table, body, true));
     if (const std::optional<std::string> answer = RemoteMacroAnswer(table, body, false)) {
         Require(!answer->empty() && answer->front() != '#');
-        const SendResult sent = PrivateMacroLines(*answer, "partenaire", body.size() % 2 == 0);
-        Require(!sent.lines.empty());
-        CheckLines(sent);
+        // Whole or not at all: the partner's client reads the answer as one call at most.
+        if (const std::optional<std::string> line = MacroAnswerLine(*answer, "partenaire")) {
+            const std::string sent_body = line->substr(line->find_last_of('\t') + 1);
+            Require(sent_body.size() <= kMaxPhraseLength + 4);
+            Require(!platform::TrimBlanks(sent_body.substr(4)).starts_with('#'));
+            CheckLines(SendResult{{*line}, false, {}});
+        }
     }
     const auto expand = [&table](const std::string& name) { return ExpandMacro(table, name); };
     CheckLines(PrivateSendLines("!" + body, "partenaire", "0102", true, expand));

@@ -54,7 +54,12 @@ std::optional<Trace> RoomText(const DispatchLine& line) {
     if (Tform_salon* room = line.context.windows.RoomWindow()) {
         ProgramState& state = line.context.state;
         if (state.WaitingForMembers) {
-            state.HeldTexts.push_back({LimitedText<32>(alias), LimitedText<20>(chat_id), body});
+            if (state.HeldTexts.Hold({LimitedText<32>(alias), LimitedText<20>(chat_id), body})) {
+                line.context.session.Debug(
+                    Ansi(u"Toujours pas de liste des membres : les plus anciens textes du salon "
+                         u"en attente sont oubliés"),
+                    DebugCategory::Warning);
+            }
         } else {
             room->AppendRoomText(chat_id, alias, body);
         }

@@ -67,7 +67,11 @@ class Tform_main : public QMainWindow, public ChatWindows {
     void ToggleIgnore(const std::string& chat_id) override;
     void ShowPrivateWindow(int slot) override;
     void ShowRoomWindow() override;
+    void ClearRoomConversation() override;
+    std::vector<std::string> ListedRooms() override;
+    void NotifyFriendGone(const std::string& chat_id) override;
     bool IsFriend(const std::string& alias) override;
+    void ShowStatistics() override;
     void OpenConfiguration(int page) override;
     void ShowProfile(const std::string& alias) override;
     void ShowMailPage(const std::string& alias) override;
@@ -131,8 +135,6 @@ class Tform_main : public QMainWindow, public ChatWindows {
     // The configuration dialog stored new settings: the background, the open conversations
     // and the automatic busy mode take them now.
     void TakeNewSettings();
-    // The statistics window of the current room, following its member list.
-    void ShowStatistics();
     void AboutClick();
     void QuitClick();
 

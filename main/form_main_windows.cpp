@@ -1,11 +1,13 @@
 // What the windows and the dispatcher ask of the main window: mostly its window registry.
-#include <algorithm>
-
 #include "auxiliary/form_stats.h"
+#include "conversation/form_prive.h"
+#include "conversation/form_salon.h"
 #include "directory/form_amis.h"
+#include "directory/form_salons.h"
 #include "main/form_main.h"
 #include "main/ignore_list.h"
 #include "main/window_registry.h"
+#include "widgets/babi_rich_view.h"
 
 Tform_debug* Tform_main::DebugWindow() {
     return registry_->DebugWindow();
@@ -77,6 +79,21 @@ void Tform_main::ShowRoomWindow() {
     registry_->ShowRoomWindow();
 }
 
+void Tform_main::ClearRoomConversation() {
+    if (Tform_salon* room = registry_->RoomWindow()) room->rich_salon->Clear();
+}
+
+std::vector<std::string> Tform_main::ListedRooms() {
+    Tform_salons* room_list = registry_->RoomListWindow();
+    return room_list ? room_list->RoomItems() : std::vector<std::string>{};
+}
+
+void Tform_main::NotifyFriendGone(const std::string& chat_id) {
+    if (Tform_prive* window = registry_->PrivateWindow(registry_->FindPrivateWindow(chat_id))) {
+        window->NotifyFriendGone();
+    }
+}
+
 void Tform_main::ShowProfile(const std::string& alias) {
     registry_->ShowProfile(alias);
 }
@@ -87,10 +104,7 @@ void Tform_main::ShowMailPage(const std::string& alias) {
 
 bool Tform_main::IsFriend(const std::string& alias) {
     Tform_amis* friends_window = registry_->FriendsWindow();
-    if (!friends_window) return false;
-    const auto& friends = friends_window->Friends();
-    return std::any_of(friends.begin(), friends.end(),
-                       [&alias](const FriendRecord& record) { return record.nickname == alias; });
+    return friends_window && friends_window->Friends().HasNickname(alias);
 }
 
 void Tform_main::ToggleIgnore(const std::string& chat_id) {

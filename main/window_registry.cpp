@@ -280,7 +280,7 @@ void WindowRegistry::ShowPrivateWindow(int slot) {
 void WindowRegistry::ShowRoomWindow() {
     if (!form_salon) return;
     const int tab = tabs_.IndexOf(form_salon->parentWidget());
-    if (tab >= 0) tabs_.SetTabIndex(tab);
+    if (tab >= 0) tabs_.SetTabIndexQuietly(tab);
     ShowChild(form_salon);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class Tform_salon;
 class Tform_prive;
@@ -40,10 +41,20 @@ class ChatWindows {
     virtual void ToggleIgnore(const std::string& chat_id) = 0;
     // Selects the tab of the private window in that slot and brings the window forward.
     virtual void ShowPrivateWindow(int slot) = 0;
-    // Selects the room window's tab and brings the room window forward, once a join is sent.
+    // Once a join is sent: selects the room window's tab without the handler of a tab change
+    // (the room keeps its activity mark) and brings the room window forward.
     virtual void ShowRoomWindow() = 0;
+    // Empties the room window's conversation, when there is a room window.
+    virtual void ClearRoomConversation() = 0;
+    // The items of the room list (Windows-1252), in list order; none without the window.
+    virtual std::vector<std::string> ListedRooms() = 0;
+    // Tells the private window of that chat id, when one is open, that its friend left.
+    virtual void NotifyFriendGone(const std::string& chat_id) = 0;
     // Whether the alias is one of the friends list's (exact comparison).
     virtual bool IsFriend(const std::string& alias) = 0;
+    // The statistics window of the current room, following its member list; nothing while
+    // there is no room window.
+    virtual void ShowStatistics() = 0;
     // The configuration dialog on one of its pages (Tform_config's page numbers).
     virtual void OpenConfiguration(int page) = 0;
     // The service's profile and mail pages of a nickname, in browser pages.

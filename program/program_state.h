@@ -3,17 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "program/held_texts.h"
 #include "session/limited_text.h"
 #include "store/identity_record.h"
 #include "store/macro_store.h"
 #include "store/settings.h"
-
-// A room text that arrived before the room's member list: shown once the list is there.
-struct HeldText {
-    LimitedText<32> alias;
-    LimitedText<20> chat_id;
-    std::string body;
-};
 
 // The private message that waits for the "82" answer about its sender.
 struct PendingPrivateMessage {
@@ -49,7 +43,7 @@ struct ProgramState {
 
     // The room window's waiting-for-members flag and the texts held meanwhile.
     bool WaitingForMembers = false;
-    std::vector<HeldText> HeldTexts;
+    HeldTextQueue HeldTexts;
 
     // Busy mode and the status saved when it was chosen.
     bool Busy = false;

@@ -20,6 +20,8 @@
 #include <utility>
 #include <vector>
 
+#include "widgets/span_style.h"
+
 namespace {
 
 // A hot-link run's character format carries the link's number in its paragraph, and the
@@ -75,15 +77,6 @@ QString RunText(const QString& text) {
 bool SameFormat(const RichRun& a, const RichRun& b) {
     return a.kind == b.kind && a.style == b.style && a.colour == b.colour &&
            (a.kind != RichRun::Kind::HotLink || a.tag == b.tag);
-}
-
-QString SpanStyle(const QTextCharFormat& format) {
-    const QFont font = format.font();
-    return QStringLiteral("font-family:'%1'; font-size:%2pt; font-weight:%3; color:%4;")
-        .arg(font.family().toHtmlEscaped())
-        .arg(font.pointSizeF())
-        .arg(font.bold() ? 700 : 400)
-        .arg(format.foreground().color().name());
 }
 
 QImage ToImage(const QVariant& resource) {
@@ -209,9 +202,6 @@ void BabiRichView::StylesChanged() {
 }
 
 void BabiRichView::AppendParagraph(const RichParagraph& paragraph) {
-    // Emptied behind our back (QTextEdit::clear): the resources went with the text.
-    if (paragraph_count_ > 0 && document()->isEmpty()) Clear();
-
     QTextCursor cursor(document());
     // Inside the edit block the cursor does not lay out the last line to find its x.
     cursor.beginEditBlock();
@@ -240,6 +230,11 @@ void BabiRichView::AppendParagraph(const RichParagraph& paragraph) {
             if (const QTextImageFormat* format = PictureFormat(run.picture)) {
                 cursor.insertImage(*format);
             }
+            ++i;
+            continue;
+        }
+        if (run.kind == RichRun::Kind::LineBreak) {
+            cursor.insertText(QString(QChar::LineSeparator), StyleFormat(run.style, run.colour));
             ++i;
             continue;
         }
@@ -587,7 +582,7 @@ QMimeData* BabiRichView::createMimeDataFromSelection() const {
             }
             const QString text = fragment.text().mid(from - fragment.position(), to - from);
             plain += text;
-            html += QStringLiteral("<span style=\"%1\">").arg(SpanStyle(format)) +
+            html += QStringLiteral("<span style=\"%1\">").arg(SpanStyle(format).toHtmlEscaped()) +
                     text.toHtmlEscaped() + QStringLiteral("</span>");
         }
         html += QStringLiteral("</p>\n");

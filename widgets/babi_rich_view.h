@@ -46,9 +46,12 @@ class BabiRichView : public QTextBrowser {
 
     // Appends one paragraph (new block) in one edit block, runs of same style merged, then
     // trims the scrollback and scrolls to the end when auto-scroll is on. Each paragraph is
-    // one block of the document; text is only added here (QTextEdit::clear also empties).
+    // one block of the document; text is only added here.
     void AppendParagraph(const RichParagraph& paragraph);
+    // Empties the view. QTextEdit's own clear() is hidden: it would leave the count of
+    // paragraphs and the pictures kept in the document behind.
     void Clear();
+    void clear() = delete;
 
     void SetAutoScroll(bool on) { auto_scroll_ = on; }
     bool AutoScroll() const { return auto_scroll_; }  // default on

@@ -92,9 +92,14 @@ int MDITab::ImageIndex(int index) const {
 
 void MDITab::SetTabIndex(int index) {
     if (index < -1 || index >= Count() || index == selected_) return;
+    SetTabIndexQuietly(index);
+    emit Change(index);
+}
+
+void MDITab::SetTabIndexQuietly(int index) {
+    if (index < -1 || index >= Count()) return;
     selected_ = index;
     update();
-    emit Change(index);
 }
 
 int MDITab::TabWidth(const Tab& tab) const {

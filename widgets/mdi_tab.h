@@ -42,6 +42,8 @@ class MDITab : public QWidget {
     // The selected tab, -1 when none. Selecting another tab raises Change.
     int TabIndex() const { return selected_; }
     void SetTabIndex(int index);
+    // Selects a tab without raising Change.
+    void SetTabIndexQuietly(int index);
 
     // Rows that the tabs need at the current width (at least one).
     int RowCount() const;

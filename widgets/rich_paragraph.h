@@ -5,9 +5,10 @@
 #include <vector>
 
 // One item of a conversation paragraph: a run of text in one style, a hot link (a run with a
-// tag, clickable), or a picture named by a key that the view knows (BabiRichView::AddPicture).
+// tag, clickable), a picture named by a key that the view knows (BabiRichView::AddPicture), or
+// a line break inside the paragraph, as tall as its style.
 struct RichRun {
-    enum class Kind { Text, HotLink, Picture };
+    enum class Kind { Text, HotLink, Picture, LineBreak };
     Kind kind = Kind::Text;
     QString text;      // Text and HotLink: what is shown
     int style = 0;     // index into the view's style sheet

@@ -17,6 +17,9 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "program/program_state.h"
 #include "qt_test_support.h"
@@ -325,19 +328,77 @@ TEST_F(ConfigDialog, EasyPhrasesHelp) {
                                     "utiliser une EasyPhrase"});
 }
 
-TEST_F(ConfigDialog, ExamplePanelFollowsTheAppearanceLists) {
+// The panel as drawn, inside its frame.
+QImage DrawnExample(QLabel* panel) {
+    const QImage image = panel->grab().toImage();
+    return image.copy(image.rect().adjusted(3, 3, -3, -3));
+}
+
+// Whether some pixel is the colour laid over white with at least half coverage: smoothed text
+// keeps its colour's proportions at its edges, a black text shows grey there.
+bool DrawsTextIn(const QImage& image, const QColor& colour) {
+    const int wanted[] = {colour.red(), colour.green(), colour.blue()};
+    const int strongest = std::max({255 - wanted[0], 255 - wanted[1], 255 - wanted[2]});
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            const int seen[] = {pixel.red(), pixel.green(), pixel.blue()};
+            int coverage_channel = 0;
+            for (int c = 1; c < 3; ++c) {
+                if (255 - wanted[c] > 255 - wanted[coverage_channel]) coverage_channel = c;
+            }
+            const double coverage = (255.0 - seen[coverage_channel]) / strongest;
+            if (coverage < 0.5) continue;
+            bool matches = true;
+            for (int c = 0; c < 3; ++c) {
+                matches = matches && std::abs(seen[c] - (255 - coverage * (255 - wanted[c]))) <= 24;
+            }
+            if (matches) return true;
+        }
+    }
+    return false;
+}
+
+// The number of rows that hold some of the text.
+int TextHeight(const QImage& image) {
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 160) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+TEST_F(ConfigDialog, ExamplePanelDrawsInTheChosenSizeAndColour) {
     Open();
-    form->combo_taille->setCurrentText("Hurler");
-    form->combo_color->setCurrentText("Rouge");
-    EXPECT_EQ(form->panel_exemple->font().pointSize(), 12);
-    EXPECT_EQ(form->panel_exemple->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    form->combo_taille->setCurrentText("Murmurer");
-    form->combo_color->setCurrentText("Bleu");
-    EXPECT_EQ(form->panel_exemple->font().pointSize(), 8);
-    EXPECT_EQ(form->panel_exemple->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    form->combo_taille->setCurrentText("Vague");
-    EXPECT_EQ(form->panel_exemple->font().pointSize(), 10);
-    EXPECT_EQ(form->panel_exemple->font().family(), form->combo_fonts->currentText());
+    const struct {
+        const char* effect;
+        const char* colour;
+        int point_size;
+        QColor drawn;
+    } cases[] = {
+        {"Hurler", "Rouge", 12, QColor(0xff, 0x00, 0x00)},
+        {"Vague", "Rose", 10, QColor(0xff, 0x00, 0xc8)},
+        {"Murmurer", "Bleu", 8, QColor(0x00, 0x00, 0xff)},
+    };
+    int previous_height = std::numeric_limits<int>::max();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.colour);
+        form->combo_taille->setCurrentText(c.effect);
+        form->combo_color->setCurrentText(c.colour);
+        EXPECT_EQ(form->panel_exemple->font().pointSize(), c.point_size);
+        EXPECT_EQ(form->panel_exemple->font().family(), form->combo_fonts->currentText());
+        const QImage drawn = DrawnExample(form->panel_exemple);
+        EXPECT_TRUE(DrawsTextIn(drawn, c.drawn));
+        EXPECT_FALSE(DrawsTextIn(drawn, Qt::black));
+        const int height = TextHeight(drawn);
+        EXPECT_LT(height, previous_height);
+        previous_height = height;
+    }
 }
 
 TEST_F(ConfigDialog, FailedSaveKeepsTheDialogOpen) {

@@ -55,18 +55,12 @@ TEST(CompositionBar, SettingsAndTextColour) {
     config.DefColor = 3;
     config.DefTaille = 2;
     config.Police = "DejaVu Serif";
-    bar.ApplySettings(config);
+    bar.ApplyDefaults(config);
+    bar.ApplyFont(config);
     EXPECT_EQ(bar.combo_color->currentText(), "Rose");
     EXPECT_EQ(bar.combo_taille->currentText(), "Hurler");
     EXPECT_EQ(bar.Codes(), "0203");
     EXPECT_EQ(TextColour(bar), ColourOfName("Rose"));
-    EXPECT_EQ(bar.text_envoi->font().family(), "DejaVu Serif");
-
-    config.DefColor = 12;
-    config.DefTaille = -1;
-    config.Police.clear();
-    bar.ApplySettings(config);
-    EXPECT_EQ(bar.Codes(), "0203");
     EXPECT_EQ(bar.text_envoi->font().family(), "DejaVu Serif");
 
     bar.combo_color->setCurrentIndex(1);
@@ -74,6 +68,22 @@ TEST(CompositionBar, SettingsAndTextColour) {
     bar.combo_color->setCurrentIndex(-1);
     EXPECT_EQ(bar.Codes(), "0200");
     EXPECT_EQ(TextColour(bar), QColor(0, 0, 0));
+
+    // Indexes outside the boxes select nothing: "x" goes out with "Parler" and "Noir".
+    config.DefColor = 12;
+    config.DefTaille = -1;
+    config.Police.clear();
+    bar.ApplyDefaults(config);
+    bar.ApplyFont(config);
+    EXPECT_EQ(bar.combo_color->currentIndex(), -1);
+    EXPECT_EQ(bar.combo_taille->currentIndex(), -1);
+    EXPECT_EQ(RoomSendLines("x", bar.Codes(), true).lines, std::vector<std::string>{"70\t0100x"});
+    EXPECT_EQ(TextColour(bar), QColor(0, 0, 0));
+    EXPECT_EQ(bar.text_envoi->font().family(), "DejaVu Serif");
+    config.DefColor = 2;
+    config.DefTaille = 4;
+    bar.ApplyDefaults(config);
+    EXPECT_EQ(bar.Codes(), "0102");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -149,6 +150,21 @@ TEST(ConversationExport, HtmlWritesEachPictureOnceAndEscapesText) {
     EXPECT_TRUE(read_back.toPlainText().contains(ConversationDocument::RedText()));
     EXPECT_EQ(read_back.find(ConversationDocument::RedText()).charFormat().foreground().color(),
               QColor(255, 0, 0));
+}
+
+// A quote in a font's name stays in it, and markup cannot end the page's style element.
+TEST(ConversationExport, HtmlKeepsTheQuotesOfAFontFamily) {
+    QTextDocument document;
+    QTextCharFormat format;
+    format.setFontFamilies({QStringLiteral("O'Neil </style> \\")});
+    QTextCursor(&document).insertText("abc", format);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("page.html");
+    ASSERT_TRUE(ExportHtml(document, "Amis", path));
+    QTextDocument read_back;
+    read_back.setHtml(QString::fromUtf8(ReadAll(path)));
+    EXPECT_EQ(read_back.find("abc").charFormat().font().family(),
+              QStringLiteral("O'Neil /style \\"));
 }
 
 TEST(ConversationExport, RtfReadsBackWithTextColoursAndPictures) {

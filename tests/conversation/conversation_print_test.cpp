@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QImage>
+#include <QLocale>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "conversation/clock_text.h"
 #include "conversation/conversation_document.h"
 
 namespace {
@@ -64,6 +67,19 @@ QString PrintToPdf(const QTextDocument& document, const QString& pdf, int copies
         document, printer, QFont("Tahoma", 8),
         [](int page, int count) { return RoomPageHeader("Amis", kDate, page, count); });
     return printed ? pdf : QString();
+}
+
+// The caption goes in as it is, whatever "%" it holds; the date is short and the time keeps its
+// seconds without its zone.
+TEST(ConversationPrint, HeaderTakesItsTextsAsTheyAre) {
+    const QString date_time = DateTimeText(QLocale(QLocale::French, QLocale::France),
+                                           QDateTime(QDate(2026, 12, 9), QTime(14, 5, 33)));
+    EXPECT_EQ(date_time, "09/12/2026 14:05:33");
+    EXPECT_EQ(RoomPageHeader(QString::fromUtf8("Zo%1é 50%"), date_time, 2, 7),
+              QString::fromUtf8("Tamaris - Salon \"Zo%1é 50%\" - 09/12/2026 14:05:33 - Page 2 "
+                                "sur 7"));
+    EXPECT_EQ(PrivatePageHeader("%2 et %3", "%1", 1, 3),
+              QString::fromUtf8("Tamaris - Privé avec \"%2 et %3\" - %1 - Page 1 sur 3"));
 }
 
 // Every printed page carries its own header, the pages come in the order the copies and

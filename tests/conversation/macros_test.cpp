@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QDate>
+#include <QLocale>
+#include <QTime>
 #include <string>
 
+#include "conversation/clock_text.h"
 #include "store/macro_store.h"
 #include "support/temp_dir.h"
+#include "widgets/ansi_text.h"
 
 namespace {
 
@@ -75,6 +80,33 @@ TEST(Macros, Expansion) {
     EXPECT_GT(ExpandMacro(table, "date").size(), 15u);
     EXPECT_TRUE(ExpandMacro(table, "time").starts_with("Il est "));
     EXPECT_GT(ExpandMacro(table, "time").size(), 7u);
+}
+
+// "!time" keeps the seconds and drops the zone of the long time form; the date stays short.
+TEST(Macros, DateAndTimeInTheSystemForms) {
+    const QTime time(14, 5, 33);
+    const struct {
+        QLocale locale;
+        const char* date;
+        const char* time;
+    } cases[] = {
+        {QLocale::c(), "9 Dec 2026", "14:05:33"},
+        {QLocale(QLocale::French, QLocale::France), "09/12/2026", "14:05:33"},
+        {QLocale(QLocale::German, QLocale::Germany), "09.12.26", "14:05:33"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "12/9/26", "2:05:33 PM"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        EXPECT_EQ(DateText(c.locale, QDate(2026, 12, 9)), QString::fromUtf8(c.date));
+        EXPECT_EQ(TimeText(c.locale, time), QString::fromUtf8(c.time));
+    }
+    QTime before;
+    std::string expanded;
+    do {
+        before = QTime::currentTime();
+        expanded = ExpandMacro({}, "time");
+    } while (before.second() != QTime::currentTime().second());
+    EXPECT_EQ(expanded, "Il est " + ToAnsi(TimeText(QLocale::system(), before)));
 }
 
 TEST(Macros, RemoteAnswer) {

@@ -10,12 +10,14 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "conversation/form_salon.h"
 #include "directory/form_salons_rech.h"
 #include "directory/room_entry.h"
 #include "main/shell_windows.h"
 #include "support/temp_dir.h"
 #include "widgets/ansi_text.h"
 #include "widgets/babi_list_box.h"
+#include "widgets/babi_rich_view.h"
 
 namespace {
 
@@ -55,6 +57,52 @@ TEST_F(RoomListTest, ReplyFillsTheSortedListAndItsCount) {
     EXPECT_EQ(Names(form_->list_dessalons),
               (std::vector<std::string>{"Aide#0", "Paris#0", "Salle#3"}));
     EXPECT_EQ(form_->lbl_nb_salons->text(), "3");
+}
+
+// The list and its search results sort as the other lists: without regard to case, accented
+// letters beside their plain ones.
+TEST_F(RoomListTest, RoomsSortWithoutRegardToCaseOrAccents) {
+    std::vector<std::string> fields;
+    for (const char* name : {"Bar#0", "Zoo#1", "amis#0", "zen#0", "\xC9t\xE9#0", "Ecole#2"})
+        fields.insert(fields.end(), {name, "0", "Bea", "1"});
+    fields.push_back("6");
+    form_->FillRoomList(fields);
+    const std::vector<std::string> sorted = {"amis#0",      "Bar#0", "Ecole#2",
+                                             "\xC9t\xE9#0", "zen#0", "Zoo#1"};
+    EXPECT_EQ(Names(form_->list_dessalons), sorted);
+    form_->text_rech->setText(QStringLiteral("*"));
+    QTest::mouseClick(form_->btn_rech, Qt::LeftButton);
+    ASSERT_NE(form_->SearchResults(), nullptr);
+    EXPECT_EQ(Names(form_->SearchResults()->list_rechsalons), sorted);
+}
+
+// The menu acts on the room under the right click even when the list came again while it was
+// open, and on none once that room is no longer listed. A forced entry empties the room's
+// conversation first.
+TEST_F(RoomListTest, ContextMenuKeepsToTheRoomUnderTheClick) {
+    Tform_salon* room = windows_.RoomWindow();
+    room->AppendRoomText("b1", "Bea", "0101bonjour");
+    ASSERT_EQ(room->rich_salon->ParagraphCount(), 1);
+    const QRect item =
+        form_->list_dessalons->visualItemRect(form_->list_dessalons->item(Row("Salle#3")));
+    QTest::mouseRelease(form_->list_dessalons->viewport(), Qt::RightButton, {}, item.center());
+    ASSERT_TRUE(form_->menu_salons->isVisible());
+    form_->menu_salons->hide();
+    form_->FillRoomList({"Salle#3", "0", "Zoe", "9", "Aa#0", "0", "Lou", "1", "Bal#0", "0",
+                         "Ana", "4", "Cave#0", "0", "Max", "2", "4"});
+    ASSERT_EQ(Row("Salle#3"), 3);
+    form_->menu_salons->actions().at(1)->trigger();
+    EXPECT_EQ(sent_, std::vector<std::string>{"40\tSalle#3\t0"});
+    EXPECT_EQ(windows_.state.ForcedRoom, "Salle#3");
+    EXPECT_EQ(room->rich_salon->ParagraphCount(), 0);
+    EXPECT_TRUE(room->rich_salon->toPlainText().isEmpty());
+
+    form_->FillRoomList(
+        {"Bal#0", "0", "Ana", "4", "Cave#0", "0", "Max", "2", "Dune#0", "0", "Lou", "1", "3"});
+    form_->menu_salons->actions().at(0)->trigger();
+    form_->menu_salons->actions().at(2)->trigger();
+    EXPECT_EQ(sent_.size(), 1u);
+    EXPECT_EQ(form_->list_salons_preferes->count(), 0);
 }
 
 TEST_F(RoomListTest, ListRequestShowsThePlaceholderWhichCannotBeJoinedOrForced) {

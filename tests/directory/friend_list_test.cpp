@@ -23,9 +23,10 @@ FriendRecord Friend(std::string nickname, std::string chat_id, std::string sex,
     return r;
 }
 
-std::vector<std::string> Nicknames(const std::vector<FriendRecord>& friends) {
+std::vector<std::string> Nicknames(const FriendList& friends) {
     std::vector<std::string> names;
-    for (const FriendRecord& r : friends) names.push_back(r.nickname.str() + "/" + r.account.str());
+    for (const FriendRecord& r : friends.Records())
+        names.push_back(r.nickname.str() + "/" + r.account.str());
     return names;
 }
 
@@ -62,21 +63,22 @@ TEST(FriendList, EntriesOfTheFriendsLine) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<FriendRecord> friends;
+        FriendList friends;
         std::vector<std::string> before{"0"};
         before.insert(before.end(), c.before.begin(), c.before.end());
-        AddFriendEntries(friends, before, false);
-        AddFriendEntries(friends, c.fields, c.reset);
+        friends.AddEntries(before, false);
+        friends.AddEntries(c.fields, c.reset);
         EXPECT_EQ(Nicknames(friends), c.after);
     }
 }
 
 TEST(FriendList, InformationRecordsAndDepartures) {
-    std::vector<FriendRecord> friends;
-    AddFriendEntries(friends, {"-1", "Zoe:0z", "Max:0m"}, true);
+    FriendList list;
+    list.AddEntries({"-1", "Zoe:0z", "Max:0m"}, true);
     // The second record is for a stranger; the third is cut short by the end of the line.
-    ApplyFriendInfo(friends, {"0", "z1", "Zoe", "x", "22", "0", "Lyon", std::string(90, 's'), "q1",
-                              "Inconnu", "", "40", "1", "Pau", "", "m1", "Max"});
+    list.ApplyInfo({"0", "z1", "Zoe", "x", "22", "0", "Lyon", std::string(90, 's'), "q1", "Inconnu",
+                    "", "40", "1", "Pau", "", "m1", "Max"});
+    const std::vector<FriendRecord>& friends = list.Records();
     EXPECT_EQ(friends[0].chat_id.str(), "z1");
     EXPECT_EQ(friends[0].age.str(), "22");
     EXPECT_EQ(friends[0].sex.str(), "0");
@@ -154,3 +156,60 @@ TEST(FriendList, ListOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::string> ManyFriends(std::size_t count) {
+    std::vector<std::string> fields{"-1"};
+    for (std::size_t n = 0; n < count; ++n) fields.push_back("f" + std::to_string(n) + ":0a");
+    return fields;
+}
+
+}  // namespace
+
+// A server may send any number of entries: the list keeps the first kMaxFriends and says how
+// many new ones it dropped; entries it already holds are not counted.
+TEST(FriendList, HoldsAtMostItsCapacity) {
+    FriendList friends;
+    EXPECT_EQ(friends.AddEntries(ManyFriends(FriendList::kMaxFriends + 5), true), 5u);
+    EXPECT_EQ(friends.Records().size(), FriendList::kMaxFriends);
+    EXPECT_EQ(friends.Records().back().nickname.str(),
+              "f" + std::to_string(FriendList::kMaxFriends - 1));
+    EXPECT_EQ(friends.AddEntries({"0", "f0:0a", "nouveau:0b"}, false), 1u);
+    EXPECT_FALSE(friends.HasNickname("nouveau"));
+    EXPECT_EQ(friends.AddEntries({"-1", "nouveau:0b", "f0:0a"}, true), 0u);
+    EXPECT_EQ(Nicknames(friends), (std::vector<std::string>{"nouveau/b", "f0/a"}));
+}
+
+// The lookups by nickname: every account of a nickname, the last record of a line for a
+// nickname, nothing left of the friends that a reset removed.
+TEST(FriendList, UpdatesReachEveryFriendOfANickname) {
+    FriendList friends;
+    friends.AddEntries({"-1", "Zoe:0z", "Max:0m", "Zoe:0y"}, true);
+    friends.ApplyInfo({"0",   "z1",  "Zoe", "",   "22",   "0",    "Lyon", "avant",
+                       "m1",  "Max", "",    "30", "1",    "Nice", "ici",  "z2",
+                       "Zoe", "",    "23",  "0",  "Metz", "apres"});
+    std::vector<std::string> seen;
+    for (const FriendRecord& r : friends.Records())
+        seen.push_back(r.nickname.str() + "/" + r.chat_id.str() + "/" + r.town.str());
+    EXPECT_EQ(seen, (std::vector<std::string>{"Zoe/z2/Metz", "Max/m1/Nice", "Zoe/z2/Metz"}));
+
+    std::vector<std::string> leaving;
+    friends.MarkGone({"1", "Zoe", "", "Zoe", "", "Inconnu", ""}, [&](const FriendRecord& r) {
+        leaving.push_back(r.account.str() + "/" + r.chat_id.str());
+    });
+    EXPECT_EQ(leaving, (std::vector<std::string>{"z/z2", "y/z2"}));
+    EXPECT_EQ(friends.Records()[0].chat_id.str(), kFriendGone);
+    EXPECT_EQ(friends.Records()[1].chat_id.str(), "m1");
+    EXPECT_EQ(friends.Records()[2].chat_id.str(), kFriendGone);
+
+    friends.AddEntries({"-1", "Max:0m"}, true);
+    EXPECT_FALSE(friends.HasNickname("Zoe"));
+    friends.ApplyInfo({"0", "z3", "Zoe", "", "24", "0", "Pau", ""});
+    leaving.clear();
+    friends.MarkGone({"1", "Zoe", ""},
+                     [&](const FriendRecord& r) { leaving.push_back(r.nickname); });
+    EXPECT_TRUE(leaving.empty());
+    EXPECT_EQ(Nicknames(friends), std::vector<std::string>{"Max/m"});
+    EXPECT_EQ(friends.Records()[0].chat_id.str(), "");
+}

@@ -88,7 +88,7 @@ TEST_F(FriendsWindowTest, DeparturesWithAndWithoutPrivateWindows) {
         Reset();
         std::vector<int> opened;
         for (const std::string& nickname : c.open) {
-            for (const FriendRecord& r : amis().Friends()) {
+            for (const FriendRecord& r : amis().Friends().Records()) {
                 if (r.nickname == nickname)
                     opened.push_back(windows.OpenPrivateWindow(r.chat_id, r.nickname, r.age, r.sex,
                                                                r.town, "", false));
@@ -182,6 +182,61 @@ TEST_F(FriendsWindowTest, ContextMenuActsOnTheItemUnderTheRightClick) {
     amis().popup->actions()[3]->trigger();
     EXPECT_EQ(windows.profiles, std::vector<std::string>{"Max"});
     EXPECT_EQ(windows.toggled, std::vector<std::string>{"m1"});
+}
+
+// The menu acts on the friend under the right click even when the list was rebuilt while it
+// was open, and on nobody once that friend has left the list; below the items it opens too.
+TEST_F(FriendsWindowTest, ContextMenuKeepsToTheFriendUnderTheClick) {
+    amis().resize(500, 300);
+    amis().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&amis()));
+    BabiListBox* list = amis().list_amis;
+    QAction* profile = amis().popup->actions()[2];
+    QAction* ignore = amis().popup->actions()[3];
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    amis().popup->hide();
+    amis().AddFriends({"0", "Abe:0abe"}, false);
+    amis().UpdateFriendInfo({"0", "a1", "Abe", "", "25", "0", "Caen", ""});
+    ASSERT_EQ(Shown().front(), "Abe/");
+    ignore->trigger();
+    EXPECT_EQ(windows.toggled, std::vector<std::string>{"m1"});
+
+    amis().AddFriends({"-1", "Zoe:0zoe", "Cid:0cid"}, true);
+    amis().UpdateFriendInfo(
+        {"0", "z1", "Zoe", "", "22", "0", "Lyon", "", "c1", "Cid", "", "40", "-1", "Pau", ""});
+    ASSERT_EQ(list->count(), 2);
+    profile->trigger();
+    EXPECT_TRUE(windows.profiles.empty());
+
+    const QPoint below(10, list->visualItemRect(list->item(1)).bottom() + 20);
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, below);
+    ASSERT_TRUE(WaitUntil([&] { return amis().popup->isVisible(); }));
+    amis().popup->hide();
+    profile->trigger();
+    ignore->trigger();
+    EXPECT_TRUE(windows.profiles.empty());
+    EXPECT_EQ(windows.toggled.size(), 1u);
+}
+
+// Entries beyond what the list holds are dropped with a warning in the debug console.
+TEST_F(FriendsWindowTest, AFullListTracesWhatItDrops) {
+    std::vector<std::pair<std::string, DebugCategory>> traces;
+    windows.session.OnDebug = [&](const std::string& text, DebugCategory category) {
+        traces.emplace_back(text, category);
+    };
+    std::vector<std::string> fields{"-1"};
+    for (std::size_t n = 0; n < FriendList::kMaxFriends + 3; ++n)
+        fields.push_back("ami" + std::to_string(n) + ":0c");
+    amis().AddFriends(fields, true);
+    EXPECT_EQ(amis().Friends().Records().size(), FriendList::kMaxFriends);
+    const std::string expected = platform::Utf16ToAnsi(u"Liste d'amis pleine (") +
+                                 std::to_string(FriendList::kMaxFriends) +
+                                 platform::Utf16ToAnsi(u" au plus) : 3 ami(e)s non ajouté(e)s");
+    EXPECT_EQ(traces, (std::vector<std::pair<std::string, DebugCategory>>{{expected, DebugCategory::Warning}}));
+    traces.clear();
+    amis().AddFriends({"0", "ami0:0c"}, false);
+    EXPECT_TRUE(traces.empty());
 }
 
 bool HasColour(const QImage& image, const QRect& rect, const QColor& colour) {

@@ -102,6 +102,24 @@ TEST_F(ConversationWindowsTest, PrivateMacrosLocalAndRemote) {
     window->text_envoi->setText("   ");
     QTest::keyClick(window->text_envoi, Qt::Key_Return);
     EXPECT_EQ(window->text_envoi->text(), "   ");
+
+    // An answer longer than one line goes not at all, with a trace: cut, its second piece
+    // would call Bea's "version" in turn. Her next call is answered as usual.
+    const std::string longue = std::string(999, 'a') + " #version";
+    main().State().Macros.push_back({"longue", longue});
+    std::vector<std::string> warnings;
+    const TBabillon::TVekDebugProc console = main().Babillon.OnDebug;
+    main().Babillon.OnDebug = [&](const std::string& text, DebugCategory category) {
+        if (category == DebugCategory::Warning) warnings.push_back(text);
+        console(text, category);
+    };
+    bea_.line->Send("72\t" + Me() + "\t0100#longue");
+    bea_.line->Send("72\t" + Me() + "\t0100#version");
+    EXPECT_EQ(BeaReads("72\t" + Me()), "72\t" + Me() + "\t0\t" + MyAlias() + "\t0102Tamaris v1.5K");
+    main().Babillon.OnDebug = console;
+    EXPECT_EQ(warnings, std::vector<std::string>{"R\xE9ponse \xE0 la macro demand\xE9"
+                                                 "e par Bea non envoy\xE9"
+                                                 "e : 1008 caract\xE8res pour 1000 au plus"});
 }
 
 }  // namespace

@@ -59,13 +59,13 @@ TEST_F(PeopleDispatchTest, FriendsArriveGetDetailsAndLeave) {
                            u"éventuel d'amis"),
                          4}));
     Tform_amis& friends = *windows.FriendsWindow();
-    ASSERT_EQ(friends.Friends().size(), 2u);
+    ASSERT_EQ(friends.Friends().Records().size(), 2u);
     // No details yet: nobody is listed.
     EXPECT_TRUE(ListTexts(friends.list_amis).empty());
 
     Run("330", {"0", "Zoe:x0compte1"});
     EXPECT_EQ(traces.back(), (TraceLine{W(u"[Chat-330] (0) Arrivé d'un ami"), 4}));
-    EXPECT_EQ(friends.Friends().size(), 2u);
+    EXPECT_EQ(friends.Friends().Records().size(), 2u);
 
     Run("332", {"0", "z1",      "Zoe",   "",     "22",
                 "0", "Lyon",    "dispo", "m1",   "Max",
@@ -74,7 +74,7 @@ TEST_F(PeopleDispatchTest, FriendsArriveGetDetailsAndLeave) {
                 "X", "y"});
     EXPECT_EQ(traces.back(),
               (TraceLine{W(u"[Chat-332] (0/-1) Informations sur les amis connectés"), 4}));
-    EXPECT_EQ(friends.Friends()[1].status.str(), std::string(80, 's'));
+    EXPECT_EQ(friends.Friends().Records()[1].status.str(), std::string(80, 's'));
     const std::string max =
         "Max\nbleu\n30 ; H ; Nice\ncompte2\nm1\n30\n1\nNice\n" + std::string(80, 's') + "\n";
     EXPECT_EQ(ListTexts(friends.list_amis),
@@ -84,12 +84,12 @@ TEST_F(PeopleDispatchTest, FriendsArriveGetDetailsAndLeave) {
     ASSERT_EQ(windows.OpenPrivateWindow("z1", "Zoe", "22", "0", "Lyon", "", false), 0);
     Run("332", {"1", "Zoe", "", "Personne", ""});
     EXPECT_EQ(traces.back(), (TraceLine{W(u"[Chat-332] (1) Départ d'un ami"), 4}));
-    EXPECT_EQ(friends.Friends()[0].chat_id.str(), "null");
+    EXPECT_EQ(friends.Friends().Records()[0].chat_id.str(), "null");
     EXPECT_EQ(ListTexts(friends.list_amis),
               (std::vector<std::string>{max, W(u"Zoe\nvert\nnon connecté\ncompte1\nnull\n22\n0\n"
                                                u"Lyon\nn'est plus connecté\n")}));
     EXPECT_EQ(ViewText(windows.PrivateWindow(0)->rich_prive),
-              W(u"Votre ami(e) Zoe n'est plus connecté(e)"));
+              W(u"\nVotre ami(e) Zoe n'est plus connecté(e)"));
 }
 
 }  // namespace

@@ -1,4 +1,7 @@
 #include <QLabel>
+#include <QTextBlock>
+#include <algorithm>
+#include <iterator>
 
 #include "main/dispatcher_fixture.h"
 
@@ -80,6 +83,29 @@ TEST_F(RoomDispatchTest, TextsBeforeTheMemberListAreHeldThenShownInOrder) {
     // Once the list is there, texts show at once.
     Run("70", {"k1", "", "Zoe", "0100et hop"});
     EXPECT_EQ(ViewText(room().rich_salon), "Zoe> premier\nMax> second\nZoe> et hop");
+}
+
+// A server that never sends the full list: the newest texts are held, the loss is told once.
+TEST_F(RoomDispatchTest, HeldTextsKeepTheNewestWhenTheListNeverComes) {
+    Run("40", {"0", "Salon#0"});
+    Forget();
+    constexpr std::size_t kExtra = 3;
+    for (std::size_t i = 0; i < HeldTextQueue::kMaxHeld + kExtra; ++i) {
+        Run("70", {"k1", "", "Zoe", "0100n" + std::to_string(i)});
+    }
+    EXPECT_EQ(state.HeldTexts.size(), HeldTextQueue::kMaxHeld);
+    std::vector<TraceLine> warnings;
+    std::copy_if(traces.begin(), traces.end(), std::back_inserter(warnings),
+                 [](const TraceLine& line) { return line.category == 2; });
+    EXPECT_EQ(warnings, (std::vector<TraceLine>{
+                            {W(u"Toujours pas de liste des membres : les plus anciens textes du "
+                               u"salon en attente sont oubliés"),
+                             2}}));
+
+    Run("85", Members("-1", {{"k1", "", "Zoe", "0", "22", "0", "Lyon"}}));
+    EXPECT_EQ(room().rich_salon->ParagraphCount(), static_cast<int>(HeldTextQueue::kMaxHeld));
+    EXPECT_EQ(ToAnsi(room().rich_salon->document()->firstBlock().text()),
+              "Zoe> n" + std::to_string(kExtra));
 }
 
 TEST_F(RoomDispatchTest, TextFromAnIgnoredSenderIsOnlyTraced) {

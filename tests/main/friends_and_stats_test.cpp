@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "auxiliary/form_stats.h"
 #include "auxiliary/room_creator.h"
@@ -107,6 +108,11 @@ TEST_F(FriendsAndStatsTest, StatisticsFollowTheRoom) {
     bea_.line->Send("40\tAilleurs\t0");
     ASSERT_TRUE(WaitUntil([&] { return stats->lbl_total->text() == "1"; }));
     EXPECT_EQ(shown(), expected(1));
+
+    // The room window's hidden statistics button opens it as the menu item does.
+    stats->close();
+    main().RoomWindow()->FlatButton6->click();
+    EXPECT_TRUE(stats->isVisible());
 
     // The room window goes with the connection; so does its statistics window.
     main().CloseAllWindows();

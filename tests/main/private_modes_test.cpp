@@ -12,6 +12,7 @@
 
 #include "config/form_config.h"
 #include "conversation/composition_bar.h"
+#include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
 #include "main/logged_in_fixture.h"
 #include "program/private_mode.h"
@@ -193,8 +194,17 @@ TEST_F(PrivateModesTest, BusyByChoiceStaysBusyAfterInput) {
 
 // OK in the configuration dialog reaches the open windows at once: the room's boxes, its input
 // font and scrollback, and the automatic busy mode.
+// "OK" in the configuration dialog: the open conversations take the font and the scrollback
+// at once, and keep the effect and colour that the user chose in each.
 TEST_F(PrivateModesTest, NewSettingsReachTheOpenWindows) {
     Tform_salon* room = main().RoomWindow();
+    Tform_prive* conversation =
+        main().PrivateWindow(main().OpenPrivateWindow("k9", "Zoe", "22", "0", "Lyon", "", false));
+    ASSERT_NE(conversation, nullptr);
+    room->composition->combo_color->setCurrentText("Bleu");
+    room->composition->combo_taille->setCurrentText("Parler");
+    conversation->composition->combo_color->setCurrentText("Vert");
+    conversation->composition->combo_taille->setCurrentText("Vague");
     main().SetAutoBusyMinute(50);
     QString font;
     WhenShown<Tform_config>([&font](Tform_config* dialog) {
@@ -207,9 +217,12 @@ TEST_F(PrivateModesTest, NewSettingsReachTheOpenWindows) {
         dialog->btn_ok->click();
     });
     Item("Configuration1")->trigger();
-    EXPECT_EQ(room->composition->Codes(), "0202");
+    EXPECT_EQ(room->composition->Codes(), "0101");
+    EXPECT_EQ(conversation->composition->Codes(), "0308");
     EXPECT_EQ(room->text_envoi->font().family(), font);
+    EXPECT_EQ(conversation->text_envoi->font().family(), font);
     EXPECT_EQ(room->rich_salon->Scrollback(), 300);
+    EXPECT_EQ(conversation->rich_prive->Scrollback(), 300);
     EXPECT_TRUE(WaitUntil([&] { return ModeNow() == kModeBusy; }));
 }
 

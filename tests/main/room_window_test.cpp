@@ -114,6 +114,8 @@ TEST_F(RoomWindowTest, ButtonsActOnTheSelectedMember) {
     EXPECT_FALSE(w.FlatButton1->isEnabled());
     EXPECT_TRUE(w.FlatButton2->isEnabled() && w.FlatButton3->isEnabled());
     EXPECT_TRUE(w.FlatButton6->isHidden());
+    w.FlatButton6->click();
+    EXPECT_EQ(windows.statistics_shown, 1);
 
     // Only the sex sort can be chosen; the glyph shows on it alone.
     EXPECT_FALSE(w.btn_tri_nom->isEnabled() || w.btn_tri_age->isEnabled());

@@ -17,6 +17,7 @@
 #include "program/program_state.h"
 #include "program/window_context.h"
 #include "session/babillon.h"
+#include "widgets/babi_rich_view.h"
 
 // A window registry over the real child windows, without the main window: each window is a
 // plain top-level widget. It records what the main window would show (status panels, room
@@ -73,9 +74,21 @@ class ShellWindows : public ChatWindows {
     void ToggleIgnore(const std::string& chat_id) override { toggled.push_back(chat_id); }
     void ShowPrivateWindow(int slot) override { shown_private = slot; }
     void ShowRoomWindow() override { ++room_shown; }
+    void ClearRoomConversation() override {
+        if (salon_) salon_->rich_salon->Clear();
+    }
+    std::vector<std::string> ListedRooms() override {
+        return salons_ ? salons_->RoomItems() : std::vector<std::string>{};
+    }
+    void NotifyFriendGone(const std::string& chat_id) override {
+        if (Tform_prive* window = PrivateWindow(FindPrivateWindow(chat_id))) {
+            window->NotifyFriendGone();
+        }
+    }
     bool IsFriend(const std::string& alias) override {
         return std::find(friends.begin(), friends.end(), alias) != friends.end();
     }
+    void ShowStatistics() override { ++statistics_shown; }
     void OpenConfiguration(int page) override { configuration_pages.push_back(page); }
     void ShowProfile(const std::string& alias) override { profiles.push_back(alias); }
     void ShowMailPage(const std::string& alias) override { mail_pages.push_back(alias); }
@@ -119,6 +132,7 @@ class ShellWindows : public ChatWindows {
     std::vector<int> configuration_pages;
     int shown_private = -1;
     int room_shown = 0;
+    int statistics_shown = 0;
 
   private:
     WindowContext context_;

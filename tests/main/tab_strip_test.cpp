@@ -1,8 +1,11 @@
 #include "conversation/form_prive.h"
 #include "conversation/form_salon.h"
 #include "directory/form_amis.h"
+#include "directory/form_connectes.h"
 #include "directory/form_infos.h"
+#include "directory/form_salons.h"
 #include "main/main_window_fixture.h"
+#include "widgets/babi_list_box.h"
 
 namespace {
 
@@ -65,6 +68,42 @@ TEST_F(MainWindowTest, NothingIsHighlightedWithoutNewText) {
     const QImage strip = main().Tabs()->grab().toImage();
     for (int i = 0; i < main().Tabs()->Count(); ++i) {
         EXPECT_NE(InsideColour(strip, main().Tabs()->TabRect(i)), kHighlight) << "tab " << i;
+    }
+}
+
+// A join from the room list or the user search brings the room forward on its tab without
+// the tab's change handler: the room keeps its activity mark.
+TEST_F(MainWindowTest, JoiningSelectsTheRoomTabAndKeepsItsActivityMark) {
+    main().OpenStandardWindows();
+    Tform_salons* rooms = main().RoomListWindow();
+    rooms->SetLineSender([](const std::string&) {});
+    rooms->FillRoomList({"Paris#0", "0", "Bea", "12", "1"});
+    Tform_connectes* search = main().SearchWindow();
+    search->FillUserResults({"1:-2:-2", "i1", "bob", "", "30", "1", "Nice", "Salle#2", ""});
+    const struct {
+        int from_tab;
+        std::function<void()> join;
+    } joins[] = {
+        {2,
+         [&] {
+             rooms->list_dessalons->setCurrentRow(0);
+             QTest::mouseClick(rooms->btn_rejoindre_liste, Qt::LeftButton);
+         }},
+        {3,
+         [&] {
+             search->list_rech->setCurrentRow(0);
+             QTest::mouseClick(search->btn_salon, Qt::LeftButton);
+         }},
+    };
+    for (const auto& c : joins) {
+        SCOPED_TRACE(c.from_tab);
+        main().Tabs()->SetTabIndex(c.from_tab);
+        main().RoomWindow()->SetNewText(true);
+        c.join();
+        EXPECT_EQ(main().Tabs()->TabIndex(), 6);
+        ASSERT_NE(main().MdiArea()->activeSubWindow(), nullptr);
+        EXPECT_EQ(main().MdiArea()->activeSubWindow()->widget(), main().RoomWindow());
+        EXPECT_TRUE(main().RoomWindow()->HasNewText());
     }
 }
 

@@ -302,6 +302,41 @@ TEST_F(SearchWindowTest, MessagesCarryNobodyAndTheSearchCanBeCleared) {
     EXPECT_EQ(form().list_rech->count(), 0);
 }
 
+// The menu acts on the person under the right click even when new results came in while it
+// was open, and on nobody once that person is no longer listed. Below the results it opens
+// too, for "Effacer la recherche".
+TEST_F(SearchWindowTest, PopupKeepsToThePersonUnderTheClick) {
+    form().FillUserResults(EitherSexReply());  // alice i3, Zoe i2, bob i1, Cid i4
+    RightClick(1);
+    form().popup->hide();
+    const std::vector<std::string> anna = {"i5", "Anna", "", "31", "Brest", "Port#0", ""};
+    const std::vector<std::string> berthe = {"i6", "Berthe", "", "28", "Caen", "Port#0", ""};
+    const std::vector<std::string> zoe = {"i2", "Zoe", "", "22", "Lyon", "Salle#0", ""};
+    std::vector<std::string> three{"3:-2:0"};
+    for (const auto* person : {&zoe, &berthe, &anna})
+        three.insert(three.end(), person->begin(), person->end());
+    form().FillUserResultsOneSex(three, "0");
+    PopupItem("Profil")->trigger();
+    EXPECT_EQ(windows.profiles, std::vector<std::string>{"Zoe"});
+
+    std::vector<std::string> two{"2:-2:0"};
+    for (const auto* person : {&berthe, &anna})
+        two.insert(two.end(), person->begin(), person->end());
+    form().FillUserResultsOneSex(two, "0");
+    PopupItem("Ignorer")->trigger();
+    EXPECT_TRUE(windows.toggled.empty());
+
+    const QRect last = form().list_rech->visualRect(form().list_rech->model()->index(1, 0));
+    QTest::mouseRelease(form().list_rech->viewport(), Qt::RightButton, {},
+                        QPoint(10, last.bottom() + 20));
+    ASSERT_TRUE(form().popup->isVisible());
+    PopupItem("Ignorer")->trigger();
+    PopupItem("Effacer la recherche")->trigger();
+    form().popup->hide();
+    EXPECT_TRUE(windows.toggled.empty());
+    EXPECT_EQ(form().list_rech->count(), 0);
+}
+
 TEST_F(SearchWindowTest, ResultsAreDrawnInTheColoursOfSexAndTown) {
     form().FillUserResultsOneSex({"1:-2:0", "i1", "Zoe", "", "22", "Lyon", "Salle#0", ""}, "0");
     form().ShowNoResult();

@@ -14,6 +14,8 @@
 #include "directory/form_infos.h"
 #include "main/main_window_fixture.h"
 #include "widgets/ansi_text.h"
+#include "widgets/babi_rich_view.h"
+#include "widgets/hint_window.h"
 
 namespace {
 
@@ -109,6 +111,27 @@ TEST_F(MainWindowTest, StandardWindowsTakeTheirFixedTabs) {
     EXPECT_EQ(main().SelectedTab(), 1);
     EXPECT_TRUE(main().MdiArea()->activeSubWindow()->isMaximized());
     EXPECT_EQ(main().NewsWindow()->CurrentUrl().toString(), "http://127.0.0.1:80/news");
+}
+
+// The main window stays the active window whichever child is in front: the room's member hint
+// shows only while the room is the child in front, as the private window's does.
+TEST_F(MainWindowTest, RoomMemberHintOnlyWhileTheRoomIsInFront) {
+    main().OpenStandardWindows();
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    Tform_salon* room = main().RoomWindow();
+    auto* hint = room->findChild<HintWindow*>();
+    ASSERT_NE(hint, nullptr);
+    const QString tag = QStringLiteral("k1\nrose\n22 ; F ; Lyon\n");
+    main().MdiArea()->setActiveSubWindow(
+        qobject_cast<QMdiSubWindow*>(main().RoomListWindow()->parentWidget()));
+    emit room->rich_salon->HotLinkHovered("Zoe>", tag, QPoint(100, 100));
+    EXPECT_FALSE(hint->IsShown());
+
+    main().ShowRoomWindow();
+    emit room->rich_salon->HotLinkHovered("Zoe>", tag, QPoint(100, 100));
+    EXPECT_TRUE(hint->IsShown());
+    EXPECT_EQ(hint->text(), "22 ; F ; Lyon");
 }
 
 // The room, friends and information windows live at fixed tab positions: none of the windows
